@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the program in Release and starts it. The program looks for its configuration file and
+# help files in its own folder, so it is started from there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core
+
+cmake --preset release
+cmake --build --preset release -j "$(nproc)"
+
+cd build/release/bin
+exec ./quon-pse "$@"
