@@ -1,0 +1,101 @@
+#include "app/DesignSurface.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <cmath>
+
+DesignSurface::DesignSurface(QWidget *parent)
+    : QWidget(parent)
+{
+    m_bands.fill(QColor(192, 192, 192));
+}
+
+void DesignSurface::place(QWidget *widget, const QRectF &twips, qreal fontPoints)
+{
+    Placement placement{widget, twips, fontPoints};
+    m_placements.insert(widget, placement);
+    connect(widget, &QObject::destroyed, this,
+            [this](QObject *gone) { m_placements.remove(static_cast<QWidget *>(gone)); });
+    applyPlacement(placement);
+}
+
+void DesignSurface::moveTo(QWidget *widget, const QPointF &twips)
+{
+    auto it = m_placements.find(widget);
+    if (it == m_placements.end())
+        return;
+    it->twips.moveTopLeft(twips);
+    applyPlacement(*it);
+}
+
+QRectF DesignSurface::designRect(const QWidget *widget) const
+{
+    return m_placements.value(widget).twips;
+}
+
+void DesignSurface::setGradient(const std::array<QColor, 256> &bands)
+{
+    m_bands = bands;
+    update();
+}
+
+void DesignSurface::setBackgroundPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void DesignSurface::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void DesignSurface::relayout()
+{
+    const qreal sx = qreal(width()) / DesignWidth;
+    const qreal sy = qreal(height()) / DesignHeight;
+    m_scale = std::max<qreal>(std::min(sx, sy), 0.01);
+    // Keep the proportions and centre the design; the background still fills the whole window.
+    m_offset =
+        QPointF((width() - DesignWidth * m_scale) / 2, (height() - DesignHeight * m_scale) / 2);
+    for (const Placement &placement : std::as_const(m_placements))
+        applyPlacement(placement);
+    update();
+}
+
+void DesignSurface::applyPlacement(const Placement &placement)
+{
+    QWidget *widget = placement.widget;
+    if (!widget)
+        return;
+    const QPointF offset = widget->parentWidget() == this ? m_offset : QPointF();
+    const QRectF &r = placement.twips;
+    // Edges are rounded, not sizes, so that neighbours designed to touch still touch.
+    const int left = int(std::lround(offset.x() + r.left() * m_scale));
+    const int top = int(std::lround(offset.y() + r.top() * m_scale));
+    const int right = int(std::lround(offset.x() + r.right() * m_scale));
+    const int bottom = int(std::lround(offset.y() + r.bottom() * m_scale));
+    widget->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    if (placement.fontPoints > 0) {
+        QFont font = widget->font();
+        // One point is 20 twips whatever the screen's dpi.
+        font.setPixelSize(std::max(1, int(std::lround(placement.fontPoints * 20 * m_scale))));
+        widget->setFont(font);
+    }
+}
+
+void DesignSurface::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const qreal bandHeight = qreal(height()) / m_bands.size();
+    for (std::size_t i = 0; i < m_bands.size(); ++i) {
+        const int top = int(std::floor(i * bandHeight));
+        const int bottom = int(std::ceil((i + 1) * bandHeight));
+        painter.fillRect(0, top, width(), bottom - top, m_bands[i]);
+    }
+    if (!m_picture.isNull())
+        painter.drawImage(rect(), m_picture);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QPointer>
+#include <QRectF>
+#include <QWidget>
+
+#include <array>
+
+// The window's controls are placed in twips (1440 per inch, 15 per pixel at 96 dpi), the units the
+// table was designed in. This surface turns those design coordinates into pixels for whatever
+// size the window has, fonts included, so a maximised window on a projector shows the same layout
+// larger instead of the same small layout with empty space around it.
+class DesignSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DesignWidth = 10725;
+    static constexpr int DesignHeight = 6975;
+    static constexpr qreal DefaultFontPoints = 8.25;
+
+    explicit DesignSurface(QWidget *parent = nullptr);
+
+    // Places a widget at a rectangle in twips relative to its parent, which is this surface or any
+    // widget below it that is itself placed. fontPoints is the design font size; 0 leaves the font.
+    void place(QWidget *widget, const QRectF &twips, qreal fontPoints = DefaultFontPoints);
+    void moveTo(QWidget *widget, const QPointF &twips);
+    QRectF designRect(const QWidget *widget) const;
+
+    qreal pixelsPerTwip() const { return m_scale; }
+    // Twips to pixels and back within a placed widget (no offset).
+    qreal toPixels(qreal twips) const { return twips * m_scale; }
+    qreal toTwips(qreal pixels) const { return m_scale > 0 ? pixels / m_scale : 0; }
+
+    // The background: 256 bands of colour from top to bottom, then an optional picture on top.
+    void setGradient(const std::array<QColor, 256> &bands);
+    void setBackgroundPicture(const QImage &picture);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct Placement
+    {
+        QPointer<QWidget> widget;
+        QRectF twips;
+        qreal fontPoints = 0;
+    };
+
+    void applyPlacement(const Placement &placement);
+    void relayout();
+
+    QHash<const QWidget *, Placement> m_placements;
+    qreal m_scale = 1.0 / 15.0;
+    QPointF m_offset;
+    std::array<QColor, 256> m_bands;
+    QImage m_picture;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+// A flat, square-cornered button whose whole face is its background colour, so that the state of
+// matter reads from across a classroom. Painting it ourselves keeps a colour change cheap (no style
+// sheet to re-polish) on a sweep that recolours buttons ten times a second.
+class ElementButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    explicit ElementButton(const QString &caption, QWidget *parent = nullptr);
+
+    QColor backgroundColour() const { return m_background; }
+    void setBackgroundColour(const QColor &colour);
+
+    QSize sizeHint() const override;
+
+signals:
+    // Emitted for every colour set, even an unchanged one: repainting is what it costs.
+    void backgroundColourSet(const QColor &colour);
+    void rightClicked(const QPoint &globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QColor m_background{192, 192, 192};
+};

@@ -1,0 +1,218 @@
+#include "app/FrmPeriodni.h"
+
+#include "app/DesignSurface.h"
+#include "app/DesktopSeam.h"
+#include "app/ElementButton.h"
+#include "app/ElementGrid.h"
+#include "app/InfoPanel.h"
+#include "config/NumberRule.h"
+#include "temperature/ThermometerPanel.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QToolButton>
+
+#include <stdexcept>
+
+namespace {
+
+QColor toColour(const pse::ColourTriple &c)
+{
+    return QColor(std::clamp<int>(c.r, 0, 255), std::clamp<int>(c.g, 0, 255),
+                  std::clamp<int>(c.b, 0, 255));
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void setFillColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+}
+
+// One component of the background gradient at band i: rising, falling or fixed.
+int gradientComponent(const QString &setting, int band)
+{
+    if (setting == u"dn")
+        return 255 - band;
+    if (setting == u"up")
+        return band;
+    const auto whole = pse::toWhole16(pse::leadingNumber(setting));
+    return std::clamp<int>(whole.value_or(0), 0, 255);
+}
+
+QIcon exitIcon()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(200, 30, 30));
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawEllipse(4, 4, 56, 56);
+    painter.setPen(QPen(Qt::white, 8, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(22, 22, 42, 42);
+    painter.drawLine(42, 22, 22, 42);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &folder, QWidget *parent)
+    : QMainWindow(parent)
+    , programFolder(folder)
+    , m_seam(seam)
+    , m_surface(new DesignSurface(this))
+{
+    setObjectName(QStringLiteral("frmPeriodni"));
+    setWindowTitle(QStringLiteral("Periodni sustav elemenata"));
+    setCentralWidget(m_surface);
+    m_grid = new ElementGrid(m_surface, this);
+    m_info = new InfoPanel(m_surface, this);
+    m_thermometer = new ThermometerPanel(m_surface, temperatureState, *this, this);
+
+    m_imgIzlaz = new QToolButton(m_surface);
+    m_imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
+    m_imgIzlaz->setIcon(exitIcon());
+    m_imgIzlaz->setAutoRaise(true);
+    m_imgIzlaz->setFocusPolicy(Qt::NoFocus);
+    m_surface->place(m_imgIzlaz, QRect(10200, 6420, 420, 420), 0);
+    connect(m_imgIzlaz, &QToolButton::clicked, this, &FrmPeriodni::imgIzlaz_Click);
+
+    connect(m_grid, &ElementGrid::elementClicked, this, &FrmPeriodni::cmdElement_Click);
+
+    // The design is 715 x 465 pixels at 96 dpi; open it larger so it reads across a classroom.
+    resize(DesignSurface::DesignWidth / 10, DesignSurface::DesignHeight / 10);
+}
+
+FrmPeriodni::~FrmPeriodni() = default;
+
+QChar FrmPeriodni::detectDecimalSeparator()
+{
+    return QLocale::system().toString(0.5f).contains(u'.') ? u'.' : u',';
+}
+
+void FrmPeriodni::formLoad()
+{
+    try {
+        LanguageIndex = 0;
+        temperatureState.thermometerIdle = true;
+        decimalsFormat = QStringLiteral("00");
+        readConfig();
+        temperatureState.kelvinScale = true;
+        setTemperature(tables);
+        decimalSeparator = detectDecimalSeparator();
+        ApplyConfig();
+        temperatureState.statesArmed = true;
+        cmdElement_Click(random.below(109));
+        refreshStateColours();
+        if (settings.AutoStart == 0)
+            m_thermometer->setTemperatureText(QString::number(random.below(4000)));
+    } catch (const std::exception &error) {
+        m_seam.showMessage(this, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void FrmPeriodni::readConfig()
+{
+    settings = pse::Settings{};
+}
+
+StateColours FrmPeriodni::stateColours() const
+{
+    return {toColour(settings.RGBKruto), toColour(settings.RGBTekuce),
+            toColour(settings.RGBPlinovito), toColour(settings.RGBNepoznato)};
+}
+
+void FrmPeriodni::ApplyConfig()
+{
+    const QColor legendColour = toColour(settings.RGBLegenda);
+    const StateColours colours = stateColours();
+    for (int i = 0; i < 4; ++i) {
+        setTextColour(m_grid->legendLabel(i), legendColour);
+        setFillColour(m_grid->legendSample(i), colours.forState(i == 0   ? StateCode::Solid
+                                                                : i == 1 ? StateCode::Liquid
+                                                                : i == 2 ? StateCode::Gas
+                                                                         : StateCode::NotPainted));
+    }
+    const QColor labelColour = toColour(settings.RGBSkupine);
+    for (int i = 0; i < 7; ++i)
+        setTextColour(findChild<QLabel *>(QStringLiteral("Perioda_%1").arg(i)), labelColour);
+    for (int i = 0; i < 2; ++i)
+        setTextColour(findChild<QLabel *>(QStringLiteral("lblImePerioda_%1").arg(i)), legendColour);
+
+    for (int i = 95; i < ElementGrid::ButtonCount; ++i)
+        m_grid->button(i)->setBackgroundColour(colours.unknown);
+
+    const QColor fBlock = toColour(settings.RGBLantanoidi);
+    for (const char *name : {"cmdLantanoidi", "cmdAktinoidi"})
+        findChild<ElementButton *>(QString::fromLatin1(name))->setBackgroundColour(fBlock);
+    for (const char *name : {"picLantanoidi", "picAktinoidi"})
+        setFillColour(findChild<QFrame *>(QString::fromLatin1(name)), fBlock);
+
+    SetNoviConfig();
+    applyGradient();
+    applyBackgroundPicture();
+}
+
+void FrmPeriodni::applyGradient()
+{
+    std::array<QColor, 256> bands;
+    for (int i = 0; i < 256; ++i)
+        bands[i] =
+            QColor(gradientComponent(settings.R_Color, i), gradientComponent(settings.G_Color, i),
+                   gradientComponent(settings.B_Color, i));
+    m_surface->setGradient(bands);
+}
+
+void FrmPeriodni::applyBackgroundPicture()
+{
+    // A picture that is missing or unreadable is passed over silently: the gradient shows instead.
+    QImage picture;
+    if (settings.Background.contains(u'.'))
+        picture = QImageReader(settings.Background).read();
+    m_surface->setBackgroundPicture(picture);
+}
+
+void FrmPeriodni::SetNoviConfig()
+{
+    refreshStateColours();
+}
+
+void FrmPeriodni::refreshStateColours()
+{
+    TemperatureState &s = temperatureState;
+    if (!s.statesArmed) {
+        s.statesArmed = true;
+        return;
+    }
+    const int celsius = celsiusFromReading(s.temperature, s.kelvinScale);
+    statePainter.refresh(celsius, repaintAllStates, tables, stateColours(),
+                         [this](int index, const QColor &colour) {
+                             m_grid->button(index)->setBackgroundColour(colour);
+                         });
+    repaintAllStates = false;
+    const int shown = std::clamp(m_info->shownAtomicNumber(), 0, ElementGrid::ButtonCount - 1);
+    m_info->setTileColour(m_grid->button(shown)->backgroundColour());
+}
+
+void FrmPeriodni::cmdElement_Click(int index)
+{
+    m_info->showElement(index, QString::fromLatin1(tables.symbols[index]));
+    m_info->setTileColour(m_grid->button(index)->backgroundColour());
+}
+
+void FrmPeriodni::imgIzlaz_Click()
+{
+    m_seam.endProgram();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// Melting point, boiling point (both °C) and relative atomic mass by element-button index 0..109.
+// Index 0 is the extra hydrogen button. A temperature of 0 means "not in the data" (from Cm on).
+struct PropertyTables
+{
+    static constexpr int Count = 110;
+
+    std::array<double, Count> meltingPoints{};
+    std::array<double, Count> boilingPoints{};
+    std::array<double, Count> atomicMasses{};
+    std::array<const char *, Count> symbols{};
+
+    // The value as the system writes it: its shortest decimal text with the given separator.
+    static QString valueText(double value, QChar decimalSeparator);
+};
+
+// Fills the tables once at start-up.
+void setTemperature(PropertyTables &tables);

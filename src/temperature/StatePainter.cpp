@@ -1,0 +1,52 @@
+#include "temperature/StatePainter.h"
+
+#include "temperature/PropertyTables.h"
+
+#include <cmath>
+
+QColor StateColours::forState(qint16 state) const
+{
+    switch (state) {
+    case StateCode::Solid:
+        return solid;
+    case StateCode::Liquid:
+        return liquid;
+    case StateCode::Gas:
+        return gas;
+    default:
+        return unknown;
+    }
+}
+
+qint16 stateAt(int celsius, double meltingPoint, double boilingPoint)
+{
+    if (celsius <= meltingPoint)
+        return StateCode::Solid;
+    if (celsius < boilingPoint)
+        return StateCode::Liquid;
+    return StateCode::Gas;
+}
+
+int celsiusFromReading(int temperature, bool kelvinScale)
+{
+    if (!kelvinScale)
+        return temperature;
+    return int(std::nearbyint(temperature - 273.16));
+}
+
+int StatePainter::refresh(int celsius, bool repaintAll, const PropertyTables &tables,
+                          const StateColours &colours, const PaintButton &paint)
+{
+    int repainted = 0;
+    for (int i = 0; i < PaintedButtons; ++i) {
+        if (repaintAll)
+            buttonStates[i] = StateCode::NotPainted;
+        const qint16 state = stateAt(celsius, tables.meltingPoints[i], tables.boilingPoints[i]);
+        if (buttonStates[i] != state) {
+            paint(i, colours.forState(state));
+            buttonStates[i] = state;
+            ++repainted;
+        }
+    }
+    return repainted;
+}
