@@ -31,4 +31,6 @@ struct ElementRecord
     float electricalConductivity = 0;
     float molarVolume = 0;
     std::string density; // "7.874" or "1.9 - 3.53"
+
+    bool operator==(const ElementRecord &) const = default;
 };
