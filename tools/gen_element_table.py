@@ -153,7 +153,7 @@ NAMES = {
 }
 
 GSI = "Peter Armbruster, Gottfried Münzenberg, GSI Darmstadt (D)"
-DUBNA_BERKELEY = "Georgij Fljorov (RUS), JINR Dubna (RUS), Albert Ghiorso (USA), LBL Berkeley (USA)"
+DUBNA_BERKELEY = "Georgy Flyorov (RUS), JINR Dubna (RUS), Albert Ghiorso (USA), LBL Berkeley (USA)"
 
 # Discoverer entries, "Name (country)" joined by ", ". bodr lists the names, but without country
 # codes of this form, with several wrong attributions and nothing for some elements, so the entries

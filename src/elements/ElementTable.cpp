@@ -428,11 +428,11 @@ std::span<const ElementRecord> allElements()
         // 104
         {"Rf", "Rutherfordij", "Rutherfordium", "Rutherfordium", "Rutherfordium", "Rutherfordio",
          "[Rn] 5f14 6d2 7s2", "1964.",
-         "Georgij Fljorov (RUS), JINR Dubna (RUS), Albert Ghiorso (USA), LBL Berkeley (USA)", 0.0f,
+         "Georgy Flyorov (RUS), JINR Dubna (RUS), Albert Ghiorso (USA), LBL Berkeley (USA)", 0.0f,
          0.0f, "", 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, ""},
         // 105
         {"Db", "Dubnij", "Dubnium", "Dubnium", "Dubnium", "Dubnio", "[Rn] 5f14 6d3 7s2", "1967.",
-         "Georgij Fljorov (RUS), JINR Dubna (RUS), Albert Ghiorso (USA), LBL Berkeley (USA)", 0.0f,
+         "Georgy Flyorov (RUS), JINR Dubna (RUS), Albert Ghiorso (USA), LBL Berkeley (USA)", 0.0f,
          0.0f, "", 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, ""},
         // 106
         {"Sg", "Seaborgij", "Seaborgium", "Seaborgium", "Seaborgium", "Seaborgio",
