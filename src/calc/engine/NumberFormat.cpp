@@ -254,7 +254,8 @@ long decimalMagnitude(std::string_view plain)
     long exponent = 0;
     if (e != std::string_view::npos) {
         const bool negative = e + 1 < plain.size() && plain[e + 1] == '-';
-        for (std::size_t i = e + (negative ? 2 : 1); i < plain.size(); ++i)
+        const bool sign = e + 1 < plain.size() && (plain[e + 1] == '-' || plain[e + 1] == '+');
+        for (std::size_t i = e + (sign ? 2 : 1); i < plain.size(); ++i)
             exponent = std::min(exponent * 10 + (plain[i] - '0'), 100000000L);
         if (negative)
             exponent = -exponent;
@@ -266,6 +267,24 @@ long decimalMagnitude(std::string_view plain)
     const long position =
         first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
     return exponent + position;
+}
+
+// Reads "digits.digitse-digits" (an optional "-" in front) with from_chars, which leaves the
+// value alone when out of range: overflow and underflow are told apart by the decimal exponent
+// of the first significant digit.
+std::optional<double> readPlain(std::string_view plain)
+{
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        const bool negative = !plain.empty() && plain[0] == '-';
+        const double magnitude =
+            decimalMagnitude(negative ? plain.substr(1) : plain) > 0 ? HUGE_VAL : 0.0;
+        return negative ? -magnitude : magnitude;
+    }
+    if (ec != std::errc{} || end != plain.data() + plain.size())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -311,6 +330,20 @@ std::string formatGeneral(double value, char decimalSeparator)
     return out;
 }
 
+double roundGeneral(double value)
+{
+    if (!std::isfinite(value) || value == 0.0)
+        return value == 0.0 ? 0.0 : value;
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         std::chars_format::scientific, significantDigits - 1);
+    if (ec != std::errc{})
+        return value;
+    const std::optional<double> rounded =
+        readPlain(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+    return !rounded || *rounded == 0.0 ? 0.0 : *rounded;
+}
+
 std::string formatWithPattern(double value, std::string_view pattern, char decimalSeparator)
 {
     if (pattern == "General Number")
@@ -325,8 +358,12 @@ std::string formatWithPattern(double value, std::string_view pattern, char decim
                         : formatFixed(d, p, decimalSeparator);
 }
 
-std::optional<double> parseNumber(std::string_view text, char decimalSeparator)
+std::optional<double> parseNumber(std::string_view text, char decimalSeparator, bool allowGrouping)
 {
+    const char groupSeparator = decimalSeparator == ',' ? '.' : ',';
+    const auto isDigit = [&](std::size_t k) {
+        return k < text.size() && text[k] >= '0' && text[k] <= '9';
+    };
     std::string plain;
     plain.reserve(text.size());
     std::size_t i = 0;
@@ -336,9 +373,13 @@ std::optional<double> parseNumber(std::string_view text, char decimalSeparator)
         ++i;
     }
     std::size_t mantissaDigits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        plain.push_back(text[i++]);
-        ++mantissaDigits;
+    while (isDigit(i) || (allowGrouping && mantissaDigits > 0 && i < text.size() &&
+                          text[i] == groupSeparator && isDigit(i + 1))) {
+        if (text[i] != groupSeparator) {
+            plain.push_back(text[i]);
+            ++mantissaDigits;
+        }
+        ++i;
     }
     if (i < text.size() && text[i] == decimalSeparator) {
         plain.push_back('.');
@@ -368,16 +409,10 @@ std::optional<double> parseNumber(std::string_view text, char decimalSeparator)
     }
     if (i != text.size())
         return std::nullopt;
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone when out of range: tell overflow from underflow by
-        // the decimal exponent of the first significant digit.
-        value = decimalMagnitude(plain) > 0 ? HUGE_VAL : 0.0;
-    } else if (ec != std::errc{} || end != plain.data() + plain.size()) {
+    const std::optional<double> value = readPlain(plain);
+    if (!value)
         return std::nullopt;
-    }
-    return negative ? -value : value;
+    return negative ? -*value : *value;
 }
 
 } // namespace pse

@@ -30,10 +30,17 @@ std::string formatWithPattern(double value, std::string_view pattern, char decim
 // decimal exponent is below -4 or 15 and above. Zero is "0".
 std::string formatGeneral(double value, char decimalSeparator = '.');
 
+// The value that formatGeneral's text of value reads back as: value rounded to 15 significant
+// digits, an infinity when that rounding leaves the range of a double, and +0 for either zero.
+double roundGeneral(double value);
+
 // Reads a whole text as a number written with decimalSeparator: an optional sign, digits with an
 // optional separator and fraction (at least one digit in all), an optional exponent "E" or "e"
 // with an optional sign and at least one digit. Nothing else may surround it. A number beyond the
 // range of a double reads as an infinity of its sign; a text that is no number gives nothing.
-std::optional<double> parseNumber(std::string_view text, char decimalSeparator = '.');
+// With allowGrouping, the other mark ("," beside ".", "." beside ",") may stand between two digits
+// of the integer part and is skipped, as in "1,234.5".
+std::optional<double> parseNumber(std::string_view text, char decimalSeparator = '.',
+                                  bool allowGrouping = false);
 
 } // namespace pse

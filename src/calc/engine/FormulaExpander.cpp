@@ -1,0 +1,250 @@
+#include "calc/engine/FormulaExpander.h"
+
+#include "calc/engine/AtomicMassTable.h"
+#include "calc/engine/EngineConstants.h"
+#include "calc/engine/NumberFormat.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace pse {
+namespace {
+
+constexpr char none = '\0';
+
+bool isIn(char c, std::string_view set)
+{
+    return c != none && set.find(c) != std::string_view::npos;
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isUpper(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+bool isLower(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+char unifyBracket(char c)
+{
+    if (c == '[' || c == '{')
+        return '(';
+    if (c == ']' || c == '}')
+        return ')';
+    return c;
+}
+
+// The masses in the general format, written once per program run; the evaluator reads them back
+// exactly as typed numbers.
+const std::string &massText(const AtomicMassEntry &entry)
+{
+    static const std::vector<std::string> texts = [] {
+        std::vector<std::string> all;
+        for (const AtomicMassEntry &e : atomicMassTable())
+            all.push_back(formatGeneral(e.mass, '.'));
+        return all;
+    }();
+    return texts[static_cast<std::size_t>(&entry - atomicMassTable().data())];
+}
+
+struct JoinPass
+{
+    std::string text;
+    bool lettersSeen = false;
+};
+
+// Pass 1: joiners between the atoms of a formula, counts as multiplications, subtractions as
+// additions of negatives, and the constant tokens replaced by their values.
+JoinPass joinAtoms(std::string_view s, const ExpansionSettings &settings)
+{
+    JoinPass pass;
+    std::string &out = pass.text;
+    out.reserve(s.size() * 2);
+    bool formulaContext = false;
+    bool afterFunction = false;
+    const std::size_t n = s.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char original = s[i];
+        const bool isBracket = isIn(original, "()[]{}");
+        const char c = unifyBracket(original);
+        char next = i + 1 < n ? s[i + 1] : none;
+        if (!isBracket)
+            next = unifyBracket(next);
+        const char prev = out.empty() ? none : out.back();
+
+        if (isUpper(c))
+            pass.lettersSeen = true;
+        if (isUpper(c) || c == '(')
+            formulaContext = true;
+        if (isIn(c, "^*/%+-"))
+            formulaContext = false;
+
+        bool handled = false;
+        if (formulaContext) {
+            const bool noJoiner = prev == none || isIn(prev, "(^*/%+-") || afterFunction;
+            if (isUpper(c)) {
+                // An exponent "E" is no symbol and gets no joiner; "Er", "Eu", "Es" do.
+                const bool exponent = c == 'E' && next != none && !isLower(next);
+                if (!noJoiner && !exponent)
+                    out.push_back('+');
+                out.push_back(c);
+                handled = true;
+            } else if (isDigit(c)) {
+                if (!(isDigit(prev) || isIn(prev, "E,.(") || afterFunction))
+                    out.push_back('*');
+                out.push_back(c);
+                handled = true;
+            } else if (c == '(') {
+                if (!noJoiner && prev != '>' && prev != '<')
+                    out.push_back('+');
+                out.push_back('(');
+                handled = true;
+            }
+        }
+        if (c == '-') {
+            const bool subtraction = prev != none && !isIn(prev, "^/*%+-(E") && !afterFunction;
+            const bool bracketOrFunction = next == '(' || next == ':';
+            if (subtraction)
+                out += bracketOrFunction ? "+-1*" : "+-";
+            else
+                out += bracketOrFunction || next == none ? "-1*" : "-";
+            handled = true;
+        }
+        afterFunction = false;
+        if (c == ':') {
+            const std::string_view rest = s.substr(i);
+            if (rest.starts_with(":ans")) {
+                out.append(settings.normaliser.previousResult);
+                i += 3;
+            } else if (rest.starts_with(":pi")) {
+                out += formatGeneral(engineConstants::pi, settings.normaliser.decimalSeparator);
+                i += 2;
+            } else if (rest.starts_with(":mem")) {
+                out += formatGeneral(settings.memoryValue, settings.normaliser.decimalSeparator);
+                i += 3;
+            } else {
+                afterFunction = true;
+                std::size_t end = i + 1;
+                while (end < n &&
+                       !(s[end] == '-' || s[end] == '(' || isDigit(s[end]) || s[end] == '['))
+                    ++end;
+                out.append(s, i, end - i);
+                i = end - 1;
+            }
+            handled = true;
+        }
+        if (!handled)
+            out.push_back(c);
+    }
+    return pass;
+}
+
+// Pass 2: symbols to masses. Returns false at the first unknown symbol.
+bool replaceSymbols(std::string_view joined, char decimalSeparator, Expansion &expansion)
+{
+    std::string out;
+    out.reserve(joined.size() * 4);
+    const std::size_t n = joined.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = joined[i];
+        if (!isUpper(c)) {
+            out.push_back(c);
+            continue;
+        }
+        std::string_view symbol = joined.substr(i, 1);
+        if (i + 1 < n && isLower(joined[i + 1])) {
+            symbol = joined.substr(i, 2);
+            ++i;
+        } else if (c == 'E') {
+            out.push_back(c); // an exponent
+            continue;
+        }
+        expansion.lastSymbol.assign(symbol);
+        const AtomicMassEntry *entry = findAtomicMass(symbol);
+        if (entry == nullptr) {
+            expansion.massDecimals = 0;
+            return false;
+        }
+        expansion.massDecimals = std::min(expansion.massDecimals, entry->decimals);
+        const std::string &mass = massText(*entry);
+        const std::size_t at = out.size();
+        out += mass;
+        if (decimalSeparator != '.')
+            std::replace(out.begin() + static_cast<std::ptrdiff_t>(at), out.end(), '.',
+                         decimalSeparator);
+    }
+    expansion.text = std::move(out);
+    return true;
+}
+
+// Changes the case of an unknown symbol when that makes it valid; false when nothing helps.
+bool repairSymbol(std::string &s, std::string_view symbol, std::size_t &position)
+{
+    position = s.find(symbol);
+    if (position == std::string::npos)
+        return false; // the symbol came from a substituted value, not from the typed text
+    const bool atEnd = position + symbol.size() == s.size();
+    if (symbol.size() == 2 || atEnd) {
+        // "Nh" is nitrogen and hydrogen.
+        if (!isIn(symbol[0], "BCFHIKNOPSUVWY"))
+            return false;
+        for (std::size_t k = position; k < position + symbol.size(); ++k)
+            if (isLower(s[k]))
+                s[k] = static_cast<char>(s[k] - 'a' + 'A');
+        return true;
+    }
+    // "AG" is silver.
+    char &second = s[position + 1];
+    if (isUpper(second))
+        second = static_cast<char>(second - 'A' + 'a');
+    return true;
+}
+
+} // namespace
+
+Expansion expandFormula(std::string &normalisedText, const ExpansionSettings &settings)
+{
+    Expansion expansion;
+    std::size_t lastRepairPosition = std::string::npos;
+    int repairsAtPosition = 0;
+    // Repairs at ever new positions may go on, but never without end: a text cannot need more
+    // repairs than it has characters, twice over, however the re-normalisation reshapes it.
+    std::size_t repairsLeft = 2 * normalisedText.size() + 8;
+
+    for (;;) {
+        expansion.massDecimals = 10;
+        expansion.symbolError = false;
+        JoinPass joined = joinAtoms(normalisedText, settings);
+        if (!joined.lettersSeen) {
+            expansion.text = std::move(joined.text);
+            return expansion;
+        }
+        if (replaceSymbols(joined.text, settings.normaliser.decimalSeparator, expansion))
+            return expansion;
+
+        std::size_t position = 0;
+        std::string repaired = normalisedText;
+        const bool fixed = repairSymbol(repaired, expansion.lastSymbol, position);
+        if (position == lastRepairPosition) {
+            ++repairsAtPosition;
+        } else {
+            lastRepairPosition = position;
+            repairsAtPosition = 1;
+        }
+        if (!fixed || repairsAtPosition > 2 || repairsLeft == 0) {
+            expansion.symbolError = true;
+            expansion.text.clear();
+            return expansion;
+        }
+        --repairsLeft;
+        NormalisedInput again = normaliseInput(repaired, settings.normaliser);
+        normalisedText = std::move(again.text);
+        expansion.molarMassResult = again.molarMassResult;
+        expansion.renormalised = true;
+    }
+}
+
+} // namespace pse

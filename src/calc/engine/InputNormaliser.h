@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pse {
+
+struct NormaliserSettings
+{
+    char decimalSeparator = '.';
+    bool thousandsSeparator = false;
+    std::string_view previousResult;
+};
+
+struct NormalisedInput
+{
+    std::string text;
+    // False once the input shows it is arithmetic ("*", "/", "^", "%", an exponent, a function);
+    // sums and multiples of formulas keep it true so that they are shown as a molar mass.
+    bool molarMassResult = true;
+};
+
+// Rewrites one input line into the canonical text the later steps read: element symbols in
+// their case, function names as ":name" tokens, one decimal mark, simplified operators, explicit
+// multiplications and bracketed formula parts. Never rejects anything: what it cannot place is
+// passed on and fails later with a message. The input is UTF-8; "×" and "÷" become "*" and "/",
+// every other character outside printable ASCII is dropped.
+NormalisedInput normaliseInput(std::string_view input, const NormaliserSettings &settings);
+
+} // namespace pse
