@@ -16,8 +16,6 @@ void DesignSurface::place(QWidget *widget, const QRectF &twips, qreal fontPoints
 {
     Placement placement{widget, twips, fontPoints};
     m_placements.insert(widget, placement);
-    connect(widget, &QObject::destroyed, this,
-            [this](QObject *gone) { m_placements.remove(static_cast<QWidget *>(gone)); });
     applyPlacement(placement);
 }
 
@@ -61,6 +59,8 @@ void DesignSurface::relayout()
     // Keep the proportions and centre the design; the background still fills the whole window.
     m_offset =
         QPointF((width() - DesignWidth * m_scale) / 2, (height() - DesignHeight * m_scale) / 2);
+    // Widgets deleted since the last layout leave an empty QPointer behind; drop them here.
+    m_placements.removeIf([](const auto &entry) { return entry.value().widget.isNull(); });
     for (const Placement &placement : std::as_const(m_placements))
         applyPlacement(placement);
     update();

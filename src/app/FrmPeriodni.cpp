@@ -5,14 +5,20 @@
 #include "app/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/InfoPanel.h"
+#include "config/ConfigStore.h"
 #include "config/NumberRule.h"
+#include "temperature/SweepPanel.h"
 #include "temperature/ThermometerPanel.h"
 
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPainter>
 #include <QToolButton>
 
@@ -80,6 +86,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &folder, QWidget *pare
     m_grid = new ElementGrid(m_surface, this);
     m_info = new InfoPanel(m_surface, this);
     m_thermometer = new ThermometerPanel(m_surface, temperatureState, *this, this);
+    m_sweep = new SweepPanel(m_surface, temperatureState, *this, *m_thermometer, this);
 
     m_imgIzlaz = new QToolButton(m_surface);
     m_imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
@@ -90,6 +97,14 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &folder, QWidget *pare
     connect(m_imgIzlaz, &QToolButton::clicked, this, &FrmPeriodni::imgIzlaz_Click);
 
     connect(m_grid, &ElementGrid::elementClicked, this, &FrmPeriodni::cmdElement_Click);
+
+    m_configStore = std::make_unique<pse::ConfigStore>(settings, colourEditMode, *this,
+                                                       programFolder);
+    connect(m_grid, &ElementGrid::elementRightClicked, this,
+            [this](int index, const QPoint &globalPosition) {
+                cmdElement_MouseUp(index, Qt::RightButton, QGuiApplication::keyboardModifiers(),
+                                   globalPosition);
+            });
 
     // The design is 715 x 465 pixels at 96 dpi; open it larger so it reads across a classroom.
     resize(DesignSurface::DesignWidth / 10, DesignSurface::DesignHeight / 10);
@@ -116,7 +131,9 @@ void FrmPeriodni::formLoad()
         temperatureState.statesArmed = true;
         cmdElement_Click(random.below(109));
         refreshStateColours();
-        if (settings.AutoStart == 0)
+        if (settings.AutoStart != 0)
+            m_sweep->cmdAuto_Click();
+        else
             m_thermometer->setTemperatureText(QString::number(random.below(4000)));
     } catch (const std::exception &error) {
         m_seam.showMessage(this, QString::fromLocal8Bit(error.what()));
@@ -125,7 +142,23 @@ void FrmPeriodni::formLoad()
 
 void FrmPeriodni::readConfig()
 {
-    settings = pse::Settings{};
+    m_configStore->ReadConfig();
+}
+
+void FrmPeriodni::setTemperatureText(const QString &text)
+{
+    m_thermometer->setTemperatureText(text);
+}
+
+void FrmPeriodni::setStepTempText(const QString &text)
+{
+    if (auto *box = findChild<QLineEdit *>(QStringLiteral("txtStepTemp")))
+        box->setText(text);
+}
+
+void FrmPeriodni::showError(const QString &message)
+{
+    m_seam.showMessage(this, message);
 }
 
 StateColours FrmPeriodni::stateColours() const
@@ -208,8 +241,51 @@ void FrmPeriodni::refreshStateColours()
 
 void FrmPeriodni::cmdElement_Click(int index)
 {
-    m_info->showElement(index, QString::fromLatin1(tables.symbols[index]));
-    m_info->setTileColour(m_grid->button(index)->backgroundColour());
+    const ElementButton *button = m_grid->button(index);
+    if (calculatorMode) {
+        // While the calculator is open an element click types its symbol instead of showing it.
+        if (auto *input = findChild<QLineEdit *>(QStringLiteral("txtUnosFormule"))) {
+            input->insert(button->text());
+            input->setFocus();
+        }
+        return;
+    }
+    m_info->showElement(index, button->text(),
+                        {tables, LanguageIndex, temperatureState.kelvinScale, decimalSeparator},
+                        button->backgroundColour());
+}
+
+void FrmPeriodni::cmdElement_MouseUp(int, Qt::MouseButton button, Qt::KeyboardModifiers,
+                                     const QPoint &globalPosition)
+{
+    if (button != Qt::RightButton)
+        return;
+    if (calculatorMode) {
+        if (auto *menu = findChild<QMenu *>(QStringLiteral("mnuInsert")))
+            menu->popup(globalPosition);
+        return;
+    }
+    m_info->cmdPageDn_Click();
+}
+
+void FrmPeriodni::showElementAgain()
+{
+    // Bypasses cmdElement_Click: with the calculator open that would type the symbol instead.
+    const int index = std::clamp(m_info->shownAtomicNumber(), 0, ElementGrid::ButtonCount - 1);
+    const ElementButton *button = m_grid->button(index);
+    m_info->showElement(index, button->text(),
+                        {tables, LanguageIndex, temperatureState.kelvinScale, decimalSeparator},
+                        button->backgroundColour());
+}
+
+void FrmPeriodni::pageDown()
+{
+    m_info->cmdPageDn_Click();
+}
+
+void FrmPeriodni::endProgram()
+{
+    m_seam.endProgram();
 }
 
 void FrmPeriodni::imgIzlaz_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/RandomSource.h"
+#include "config/ConfigHost.h"
 #include "config/Settings.h"
 #include "temperature/PropertyTables.h"
 #include "temperature/StatePainter.h"
@@ -9,16 +10,22 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class DesignSurface;
 class DesktopSeam;
 class ElementGrid;
 class InfoPanel;
 class QToolButton;
+namespace pse {
+class ConfigStore;
+}
+class SweepPanel;
 class ThermometerPanel;
 
 // The main window: the whole program for the user. It owns the program-wide state and composes one
 // object per panel; a handler that crosses panels goes through here.
-class FrmPeriodni : public QMainWindow, public ThermometerHost
+class FrmPeriodni : public QMainWindow, public ThermometerHost, public pse::ConfigHost
 {
     Q_OBJECT
 
@@ -35,7 +42,25 @@ public:
     void ApplyConfig();
     void SetNoviConfig();
     void refreshStateColours() override;
+    // What the thermometer and the sweep ask of the window.
+    void showElementAgain() override;
+    void showElement(int index) override { cmdElement_Click(index); }
+    void pageDown() override;
+    void endProgram() override;
+    pse::Settings &settingsRecord() override { return settings; }
+    int randomBelow(int count) override { return random.below(count); }
+
+    // What the configuration procedures ask of the window.
+    void setTemperatureText(const QString &text) override;
+    void setStepTempText(const QString &text) override;
+    void applyConfig() override { ApplyConfig(); }
+    void setRepaintAllStates() override { repaintAllStates = true; }
+    void showError(const QString &message) override;
+    pse::ConfigStore &configStore() const { return *m_configStore; }
     void cmdElement_Click(int index);
+    // The right mouse button on an element pages the panel, or opens the calculator's insert menu.
+    void cmdElement_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                            const QPoint &globalPosition);
     void imgIzlaz_Click();
 
     // Program-wide values.
@@ -46,6 +71,7 @@ public:
     qint16 formulaCaret = 0;
     bool calculatorMode = false;
     QString decimalsFormat;
+    qint16 colourEditMode = 0;
     pse::Settings settings;
     TemperatureState temperatureState;
     PropertyTables tables;
@@ -56,6 +82,7 @@ public:
     ElementGrid *grid() const { return m_grid; }
     InfoPanel *infoPanel() const { return m_info; }
     ThermometerPanel *thermometer() const { return m_thermometer; }
+    SweepPanel *sweep() const { return m_sweep; }
 
     static QChar detectDecimalSeparator();
 
@@ -70,5 +97,7 @@ private:
     ElementGrid *m_grid;
     InfoPanel *m_info;
     ThermometerPanel *m_thermometer;
+    SweepPanel *m_sweep;
     QToolButton *m_imgIzlaz;
+    std::unique_ptr<pse::ConfigStore> m_configStore;
 };
