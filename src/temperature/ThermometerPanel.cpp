@@ -2,10 +2,35 @@
 
 #include "app/DesignSurface.h"
 #include "config/NumberRule.h"
+#include "config/Settings.h"
 #include "temperature/TemperatureState.h"
 #include "temperature/ThermometerHost.h"
+#include "temperature/ThermometerPart.h"
+#include "temperature/ThermometerScale.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+
+namespace {
+
+// The tube's place on the window; everything else of the thermometer is laid out from it.
+constexpr double TubeLeft = 9330;
+constexpr double TubeTop = 1000;
+constexpr double TubeWidth = 240;
+constexpr double TubeHeight = 3900;
+constexpr double ColumnLeft = 75;
+constexpr double ColumnWidth = 90;
+
+const std::array<const char *, 7> MarkCaptions = {"- 0 ",    "- 1000",  "- 2000", "- 3000 ",
+                                                  "- 4000 ", "- 5000 ", "- 6000 "};
+
+QString unitCaption(bool kelvin)
+{
+    return kelvin ? QStringLiteral("K") : QStringLiteral("°C");
+}
+
+} // namespace
 
 ThermometerPanel::ThermometerPanel(DesignSurface *surface, TemperatureState &state,
                                    ThermometerHost &host, QObject *parent)
@@ -14,11 +39,56 @@ ThermometerPanel::ThermometerPanel(DesignSurface *surface, TemperatureState &sta
     , m_state(state)
     , m_host(host)
     , m_txtT(new QLineEdit(QStringLiteral("0"), surface))
+    , m_picIznadNiti(new ThermometerPart(ThermometerPart::Kind::Tube, surface, surface))
+    , m_NitTermometra(new ThermometerPart(ThermometerPart::Kind::Column, surface, m_picIznadNiti))
+    , m_imgRezervoar(new ThermometerPart(ThermometerPart::Kind::Bulb, surface, surface))
+    , m_lblTermometar(new QLabel(unitCaption(true), surface))
 {
+    m_picIznadNiti->setObjectName(QStringLiteral("picIznadNiti"));
+    surface->place(m_picIznadNiti, QRectF(TubeLeft, TubeTop, TubeWidth, TubeHeight), 0);
+    m_NitTermometra->setObjectName(QStringLiteral("NitTermometra"));
+    surface->place(m_NitTermometra,
+                   QRectF(ColumnLeft, 0, ColumnWidth, thermometer::ColumnHeightTwips), 0);
+    // The bulb is laid over the foot of the tube.
+    m_imgRezervoar->setObjectName(QStringLiteral("imgRezervoar"));
+    surface->place(m_imgRezervoar, QRectF(TubeLeft - 150, TubeTop + TubeHeight - 140, 540, 540), 0);
+
+    for (int i = 0; i < thermometer::MarkCount; ++i) {
+        auto *mark = new QLabel(QString::fromLatin1(MarkCaptions[i]), surface);
+        mark->setObjectName(QStringLiteral("lblSkalaBroj_%1").arg(i));
+        mark->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        mark->setCursor(Qt::PointingHandCursor);
+        mark->installEventFilter(this);
+        const double markY = TubeTop + thermometer::columnTop(thermometer::temperatureFromMark(i));
+        surface->place(mark, QRectF(TubeLeft + TubeWidth + 20, markY - 120, 900, 240), 8.25);
+        m_lblSkalaBroj[i] = mark;
+    }
+
     m_txtT->setObjectName(QStringLiteral("txtT"));
     m_txtT->setAlignment(Qt::AlignCenter);
-    surface->place(m_txtT, QRect(9240, 5160, 700, 300), 9.75);
+    surface->place(m_txtT, QRectF(9150, 5430, 800, 330), 9.75);
+
+    m_lblTermometar->setObjectName(QStringLiteral("lblTermometar"));
+    m_lblTermometar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_lblTermometar->setCursor(Qt::PointingHandCursor);
+    QFont unitFont = m_lblTermometar->font();
+    unitFont.setBold(true);
+    m_lblTermometar->setFont(unitFont);
+    m_lblTermometar->installEventFilter(this);
+    surface->place(m_lblTermometar, QRectF(10010, 5430, 560, 330), 12);
+
     connect(m_txtT, &QLineEdit::textChanged, this, &ThermometerPanel::txtT_Change);
+    connect(m_picIznadNiti, &ThermometerPart::pressed, this,
+            [this](Qt::MouseButton button, QPointF at) { picIznadNiti_MouseDown(button, at.y()); });
+    connect(
+        m_NitTermometra, &ThermometerPart::pressed, this,
+        [this](Qt::MouseButton button, QPointF at) { NitTermometra_MouseDown(button, at.y()); });
+    connect(m_imgRezervoar, &ThermometerPart::pressed, this,
+            [this](Qt::MouseButton button) { imgRezervoar_MouseDown(button); });
+    connect(m_imgRezervoar, &ThermometerPart::released, this,
+            &ThermometerPanel::imgRezervoar_MouseUp);
+
+    placeColumn();
 }
 
 void ThermometerPanel::setTemperatureText(const QString &text)
@@ -26,9 +96,86 @@ void ThermometerPanel::setTemperatureText(const QString &text)
     m_txtT->setText(text);
 }
 
+void ThermometerPanel::placeColumn()
+{
+    m_columnTop = thermometer::columnTop(m_state.temperature);
+    m_surface->moveTo(m_NitTermometra, QPointF(ColumnLeft, m_columnTop));
+}
+
 void ThermometerPanel::txtT_Change()
 {
     // A typed number beyond the 16-bit range is pinned to its end rather than wrapped around.
     m_state.temperature = pse::clampToWhole16(pse::leadingNumber(m_txtT->text()));
+    placeColumn();
     m_host.refreshStateColours();
+}
+
+void ThermometerPanel::picIznadNiti_MouseDown(Qt::MouseButton, double y)
+{
+    setTemperatureText(QString::number(thermometer::temperatureFromTube(y)));
+}
+
+void ThermometerPanel::NitTermometra_MouseDown(Qt::MouseButton, double y)
+{
+    setTemperatureText(QString::number(thermometer::temperatureFromColumn(m_columnTop, y)));
+}
+
+void ThermometerPanel::lblSkalaBroj_Click(int index)
+{
+    setTemperatureText(QString::number(thermometer::temperatureFromMark(index)));
+}
+
+void ThermometerPanel::lblTermometar_Click()
+{
+    // The physical temperature stays the same, so the rewrite below must not recolour the table.
+    m_state.statesArmed = false;
+    const int reading = pse::clampToWhole16(pse::leadingNumber(m_txtT->text()));
+    const bool toKelvin = !m_state.kelvinScale;
+    m_lblTermometar->setText(unitCaption(toKelvin));
+    m_state.kelvinScale = toKelvin;
+    setTemperatureText(QString::number(pse::clampToWhole16(reading + (toKelvin ? 273 : -273))));
+    // The rewrite normally re-arms the colouring itself; at the end of the range the text may not
+    // change at all, and the next real change must still recolour.
+    m_state.statesArmed = true;
+    m_host.showElementAgain();
+}
+
+void ThermometerPanel::imgRezervoar_MouseDown(Qt::MouseButton button)
+{
+    m_state.atomTicks = 0;
+    const double stepTemp = pse::leadingNumber(m_host.settingsRecord().StepTemp);
+    m_state.thermometerIdle = false;
+    m_state.sweepStep = thermometer::bulbStep(stepTemp, button == Qt::RightButton);
+    emit bulbPressed();
+}
+
+void ThermometerPanel::imgRezervoar_MouseUp(Qt::MouseButton)
+{
+    m_state.atomTicks = 0;
+    m_state.thermometerIdle = true;
+    emit bulbReleased();
+    // Someone has taken the thermometer in hand: the sweep must not end the program behind them.
+    m_host.settingsRecord().AutoClose = 0;
+}
+
+bool ThermometerPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click is a release over the label that was pressed, as for a button.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *label = qobject_cast<QLabel *>(watched);
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!label || !label->rect().contains(mouse->position().toPoint()))
+            return QObject::eventFilter(watched, event);
+        if (watched == m_lblTermometar) {
+            lblTermometar_Click();
+            return true;
+        }
+        for (int i = 0; i < thermometer::MarkCount; ++i) {
+            if (watched == m_lblSkalaBroj[i]) {
+                lblSkalaBroj_Click(i);
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPointF>
+#include <QWidget>
+
+class DesignSurface;
+
+// One drawn piece of the thermometer: the glass tube, the mercury column or the bulb. They are
+// drawn here rather than taken from pictures so that they stay crisp at any window size, and they
+// report mouse presses in twips, the unit the thermometer's arithmetic works in.
+class ThermometerPart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Tube, Column, Bulb };
+
+    ThermometerPart(Kind kind, DesignSurface *surface, QWidget *parent);
+
+    static QColor mercuryColour();
+
+signals:
+    void pressed(Qt::MouseButton button, QPointF twips);
+    void released(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void paintTube(QPainter &painter);
+    void paintColumn(QPainter &painter);
+    void paintBulb(QPainter &painter);
+
+    Kind m_kind;
+    DesignSurface *m_surface;
+};
