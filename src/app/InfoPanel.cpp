@@ -1,46 +1,286 @@
 #include "app/InfoPanel.h"
 
 #include "app/DesignSurface.h"
+#include "app/ElementButton.h"
+#include "calc/engine/NumberFormat.h"
+#include "elements/ElementDatabase.h"
+#include "temperature/PropertyTables.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <charconv>
 
 namespace {
 
-QLabel *tileLabel(DesignSurface *surface, QWidget *parent, const char *name, const QRect &twips,
-                  qreal points, Qt::Alignment alignment)
+// The panel's frame is as wide as its viewport; rows are inset so that no text touches the edge.
+constexpr int ViewportLeft = 2730;
+constexpr int ViewportTop = 150;
+constexpr int ViewportWidth = 3120;
+constexpr int ScrollBarWidth = 255;
+constexpr int CaptionLeft = 105;
+constexpr int ValueLeft = 225;
+constexpr int RightMargin = 75;
+constexpr int CaptionHeight = 180;
+constexpr int ValueHeight = 255;
+constexpr qreal CaptionPoints = 8;
+constexpr qreal ValuePoints = 11;
+
+// The viewport is 50 twips taller than a page, so every page keeps its first 60 twips empty and the
+// next page's first caption never peeks in at the bottom.
+constexpr int rowTop(int page, int offset)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(alignment);
-    surface->place(label, twips, points);
-    return label;
+    return page * InfoPanel::PageHeight + offset;
+}
+
+QString missing()
+{
+    return QStringLiteral("?");
+}
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The shortest decimal text that reads back as the same single-precision value, written the way
+// the system writes numbers. Fixed notation: the panel's values are far from needing exponents.
+QString singleText(float value, QChar decimalSeparator)
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    QString text = QString::fromLatin1(buffer, result.ptr - buffer);
+    text.replace(u'.', decimalSeparator);
+    return text;
+}
+
+QString optionalSingle(float value, QChar decimalSeparator)
+{
+    return value == 0 ? missing() : singleText(value, decimalSeparator);
+}
+
+QString optionalText(const std::string &text)
+{
+    return text.empty() ? missing() : fromUtf8(text);
+}
+
+QString patternText(double value, const char *pattern, QChar decimalSeparator)
+{
+    return QString::fromStdString(
+        pse::formatWithPattern(value, pattern, char(decimalSeparator.toLatin1())));
+}
+
+// A temperature from the tables (°C) in the thermometer's unit. Values held with decimals keep
+// the more exact 273.16 offset and two decimals at most; whole values stay whole.
+QString temperatureText(double celsius, const InfoPanel::Context &context)
+{
+    const QString text = PropertyTables::valueText(celsius, context.decimalSeparator);
+    if (!context.kelvinScale)
+        return text + QStringLiteral(" °C");
+    if (text.contains(context.decimalSeparator))
+        return patternText(celsius + 273.16, "###0.0#", context.decimalSeparator) +
+               QStringLiteral(" K");
+    return QString::number(qint64(celsius) + 273) + QStringLiteral(" K");
+}
+
+const std::string &nameIn(const ElementRecord &record, int languageIndex)
+{
+    switch (languageIndex) {
+    case 1:
+        return record.nameEN;
+    case 2:
+        return record.nameDE;
+    case 3:
+        return record.nameFR;
+    case 4:
+        return record.nameIT;
+    default:
+        return record.nameHR;
+    }
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
 }
 
 } // namespace
 
 InfoPanel::InfoPanel(DesignSurface *surface, QObject *parent)
     : QObject(parent)
-    , m_picElement(new QFrame(surface))
+    , m_surface(surface)
 {
+    createTile(surface);
+    createPanel(surface);
+    createNameLabels(surface);
+}
+
+void InfoPanel::createTile(DesignSurface *surface)
+{
+    m_picElement = new QFrame(surface);
     m_picElement->setObjectName(QStringLiteral("picElement"));
     m_picElement->setFrameShape(QFrame::Box);
     m_picElement->setAutoFillBackground(true);
     surface->place(m_picElement, QRect(1290, 150, 1380, 1380), 0);
 
-    m_lblBroj = tileLabel(surface, m_picElement, "lblBroj", QRect(60, 30, 1260, 300), 12,
-                          Qt::AlignLeft | Qt::AlignVCenter);
+    const auto tileLabel = [&](const char *name, const QRect &twips, qreal points,
+                               Qt::Alignment alignment, const QString &tip) {
+        auto *label = new QLabel(m_picElement);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAlignment(alignment);
+        label->setToolTip(tip);
+        surface->place(label, twips, points);
+        return label;
+    };
+    m_lblBroj = tileLabel("lblBroj", QRect(75, 30, 1230, 300), 12, Qt::AlignLeft | Qt::AlignVCenter,
+                          QStringLiteral("Atomski broj"));
     // Design-time caption: the state colouring reads it before the first element is shown.
     m_lblBroj->setText(QStringLiteral("1"));
-    m_lblSimbol = tileLabel(surface, m_picElement, "lblSimbol", QRect(60, 300, 1260, 600), 30,
-                            Qt::AlignCenter);
+    m_lblSimbol = tileLabel("lblSimbol", QRect(30, 300, 1320, 600), 30, Qt::AlignCenter,
+                            QStringLiteral("Simbol elementa"));
     QFont bold = m_lblSimbol->font();
     bold.setBold(true);
     m_lblSimbol->setFont(bold);
-    m_lblIme = tileLabel(surface, m_picElement, "lblIme", QRect(30, 900, 1320, 240), 9.75,
-                         Qt::AlignCenter);
-    m_lblAtomMas = tileLabel(surface, m_picElement, "lblAtomMas", QRect(30, 1130, 1320, 240), 9.75,
-                             Qt::AlignCenter);
+    m_lblIme = tileLabel("lblIme", QRect(30, 900, 1320, 240), 9.75, Qt::AlignCenter,
+                         QStringLiteral("Ime elementa"));
+    m_lblAtomMas = tileLabel("lblAtomMas", QRect(30, 1130, 1320, 240), 9.75, Qt::AlignCenter,
+                             QStringLiteral("Relativna atomska masa"));
+}
+
+QLabel *InfoPanel::valueLabel(const char *name, const char *captionName, const QString &caption,
+                              int top, const QString &unit)
+{
+    const int width = ViewportWidth;
+    auto *captionLabel = new QLabel(caption, m_fraSvojstva);
+    captionLabel->setObjectName(QString::fromLatin1(captionName));
+    captionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColour(captionLabel, QColor(0, 0, 128));
+    m_surface->place(captionLabel,
+                     QRect(CaptionLeft, top, width - CaptionLeft - RightMargin, CaptionHeight),
+                     CaptionPoints);
+
+    auto *value = new QLabel(m_fraSvojstva);
+    value->setObjectName(QString::fromLatin1(name));
+    value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    value->setToolTip(unit);
+    QFont bold = value->font();
+    bold.setBold(true);
+    value->setFont(bold);
+    m_surface->place(
+        value, QRect(ValueLeft, top + CaptionHeight, width - ValueLeft - RightMargin, ValueHeight),
+        ValuePoints);
+    return value;
+}
+
+void InfoPanel::createPanel(DesignSurface *surface)
+{
+    m_viewport = new QFrame(surface);
+    m_viewport->setObjectName(QStringLiteral("picSvojstva"));
+    m_viewport->setFrameShape(QFrame::Box);
+    m_viewport->setAutoFillBackground(true);
+    QPalette paper = m_viewport->palette();
+    paper.setColor(QPalette::Window, QColor(255, 255, 240));
+    m_viewport->setPalette(paper);
+    surface->place(m_viewport, QRect(ViewportLeft, ViewportTop, ViewportWidth, ViewportHeight), 0);
+    m_viewport->installEventFilter(this);
+
+    // Transparent, so the viewport's paper and outline show around the rows.
+    m_fraSvojstva = new QFrame(m_viewport);
+    m_fraSvojstva->setObjectName(QStringLiteral("fraSvojstva"));
+    surface->place(m_fraSvojstva, QRect(0, 0, ViewportWidth, FrameHeight), 0);
+
+    // Page 1: the atom and its history.
+    m_lblElConfig = valueLabel("lblElConfig", "imeElektron",
+                               QStringLiteral("Elektronska konfiguracija"), rowTop(0, 100));
+    m_lblGodOtkrice =
+        valueLabel("lblGodOtkrice", "imeOtkrice", QStringLiteral("Godina otkrića"), rowTop(0, 600));
+    m_txtOtkrio = new QLineEdit(m_fraSvojstva);
+    m_txtOtkrio->setObjectName(QStringLiteral("txtOtkrio"));
+    m_txtOtkrio->setReadOnly(true);
+    m_txtOtkrio->setFrame(false);
+    m_txtOtkrio->setFocusPolicy(Qt::ClickFocus);
+    QPalette clear = m_txtOtkrio->palette();
+    clear.setColor(QPalette::Base, Qt::transparent);
+    m_txtOtkrio->setPalette(clear);
+    surface->place(m_txtOtkrio,
+                   QRect(ValueLeft, rowTop(0, 1055), ViewportWidth - ValueLeft - RightMargin, 270),
+                   9);
+
+    // Page 2: the two temperatures the thermometer is compared with, with room to read them.
+    m_lblTempTaljenja =
+        valueLabel("lblTempTaljenja", "imeTaliste", QStringLiteral("Talište"), rowTop(1, 200));
+    m_lblTempVrenja =
+        valueLabel("lblTempVrenja", "imeVreliste", QStringLiteral("Vrelište"), rowTop(1, 830));
+
+    // Page 3: heat.
+    m_lblTopTaljenja =
+        valueLabel("lblTopTaljenja", "imeTopTaljenja", QStringLiteral("Toplina taljenja"),
+                   rowTop(2, 60), QStringLiteral("kJ / mol"));
+    m_lblTopVrenja =
+        valueLabel("lblTopVrenja", "imeTopVrenja", QStringLiteral("Toplina isparavanja"),
+                   rowTop(2, 500), QStringLiteral("kJ /mol"));
+    m_lblTopVodljiv =
+        valueLabel("lblTopVodljiv", "imeTopVodljiv", QStringLiteral("Toplinska vodljivost"),
+                   rowTop(2, 940), QStringLiteral("W / m K"));
+
+    // Page 4: chemistry.
+    m_lblOxidBroj =
+        valueLabel("lblOxidBroj", "imeOxid", QStringLiteral("Oksidacijski broj"), rowTop(3, 60));
+    m_lblElektroNeg =
+        valueLabel("lblElektroNeg", "imeElNegativ", QStringLiteral("Elektronegativnost"),
+                   rowTop(3, 500), QStringLiteral("Pauling"));
+    m_lblRadijus = valueLabel("lblRadijus", "imeRadijus", QStringLiteral("Radijus atoma"),
+                              rowTop(3, 940), QStringLiteral("pm"));
+
+    // Page 5: the element in bulk.
+    m_lblElVodljiv =
+        valueLabel("lblElVodljiv", "imeElVodljiv", QStringLiteral("Električna vodljivost"),
+                   rowTop(4, 60), QStringLiteral("S / m"));
+    m_lblMolVolumen = valueLabel("lblMolVolumen", "imeMolVolumen", QStringLiteral("Molni volumen"),
+                                 rowTop(4, 500), QStringLiteral("cm3 / mol"));
+    m_lblGustoca = valueLabel("lblGustoca", "imeGustoca", QStringLiteral("Gustoća"), rowTop(4, 940),
+                              QStringLiteral("g / cm3 (20°C)"));
+
+    m_vsbSvojstva = new QScrollBar(Qt::Vertical, surface);
+    m_vsbSvojstva->setObjectName(QStringLiteral("vsbSvojstva"));
+    m_vsbSvojstva->setRange(0, LastPage);
+    m_vsbSvojstva->setPageStep(PageHeight);
+    m_vsbSvojstva->setSingleStep(PageHeight / 10);
+    m_vsbSvojstva->setFocusPolicy(Qt::StrongFocus);
+    surface->place(m_vsbSvojstva,
+                   QRect(ViewportLeft + ViewportWidth, ViewportTop, ScrollBarWidth,
+                         ViewportHeight - ScrollBarWidth - 15),
+                   0);
+    connect(m_vsbSvojstva, &QScrollBar::valueChanged, this, &InfoPanel::vsbSvojstva_Change);
+
+    m_cmdPageDn = new ElementButton(QStringLiteral("▼"), surface);
+    m_cmdPageDn->setObjectName(QStringLiteral("cmdPageDn"));
+    surface->place(m_cmdPageDn,
+                   QRect(ViewportLeft + ViewportWidth,
+                         ViewportTop + ViewportHeight - ScrollBarWidth, ScrollBarWidth,
+                         ScrollBarWidth),
+                   7);
+    connect(m_cmdPageDn, &QAbstractButton::clicked, this, &InfoPanel::cmdPageDn_Click);
+}
+
+void InfoPanel::createNameLabels(DesignSurface *surface)
+{
+    const char *names[] = {"lblHrvatski", "lblEngleski", "lblNjemacki", "lblFrancuski",
+                           "lblTalijanski"};
+    for (std::size_t i = 0; i < m_nameLabels.size(); ++i) {
+        auto *label = new QLabel(surface);
+        label->setObjectName(QString::fromLatin1(names[i]));
+        label->hide();
+        m_nameLabels[i] = label;
+    }
 }
 
 int InfoPanel::shownAtomicNumber() const
@@ -55,8 +295,74 @@ void InfoPanel::setTileColour(const QColor &colour)
     m_picElement->setPalette(palette);
 }
 
-void InfoPanel::showElement(int index, const QString &symbol)
+void InfoPanel::showElement(int index, const QString &symbol, const Context &context,
+                            const QColor &tileColour)
 {
-    m_lblSimbol->setText(symbol);
+    m_record.symbol = symbol.toStdString();
+    lookupElement(m_record);
+    const ElementRecord &r = m_record;
+    const QChar separator = context.decimalSeparator;
+
+    m_lblIme->setText(fromUtf8(nameIn(r, context.languageIndex)));
     m_lblBroj->setText(QString::number(index == 0 ? 1 : index));
+    m_lblSimbol->setText(symbol);
+    const std::string *names[] = {&r.nameHR, &r.nameEN, &r.nameDE, &r.nameFR, &r.nameIT};
+    for (std::size_t i = 0; i < m_nameLabels.size(); ++i)
+        m_nameLabels[i]->setText(fromUtf8(*names[i]));
+
+    const double melting = context.tables.meltingPoints[index];
+    const double boiling = context.tables.boilingPoints[index];
+    if (melting == 0) {
+        m_lblTempTaljenja->setText(missing());
+        m_lblTempVrenja->setText(missing());
+    } else {
+        m_lblTempTaljenja->setText(temperatureText(melting, context));
+        m_lblTempVrenja->setText(temperatureText(boiling, context));
+    }
+
+    m_lblAtomMas->setText(PropertyTables::valueText(context.tables.atomicMasses[index], separator));
+
+    m_lblElConfig->setText(fromUtf8(r.electronConfig));
+    m_lblGodOtkrice->setText(fromUtf8(r.discoveryYear));
+    m_txtOtkrio->setText(fromUtf8(r.discoverers));
+    // Long lists of discoverers are read from their beginning.
+    m_txtOtkrio->setCursorPosition(0);
+
+    m_lblTopTaljenja->setText(optionalSingle(r.heatOfFusion, separator));
+    m_lblTopVrenja->setText(optionalSingle(r.heatOfVaporisation, separator));
+    m_lblElektroNeg->setText(optionalSingle(r.electronegativity, separator));
+    m_lblRadijus->setText(optionalSingle(r.atomicRadius, separator));
+    m_lblTopVodljiv->setText(optionalSingle(r.thermalConductivity, separator));
+    m_lblMolVolumen->setText(optionalSingle(r.molarVolume, separator));
+    m_lblElVodljiv->setText(r.electricalConductivity == 0
+                                ? missing()
+                                : patternText(r.electricalConductivity, "0.0# E+00", separator));
+
+    m_lblOxidBroj->setText(optionalText(r.oxidationStates));
+    m_lblGustoca->setText(optionalText(r.density));
+
+    setTileColour(tileColour);
+}
+
+void InfoPanel::cmdPageDn_Click()
+{
+    const int value = m_vsbSvojstva->value();
+    m_vsbSvojstva->setValue(value > LastPage - PageHeight ? 0
+                                                          : (value / PageHeight + 1) * PageHeight);
+    m_vsbSvojstva->setFocus();
+}
+
+void InfoPanel::vsbSvojstva_Change()
+{
+    m_surface->moveTo(m_fraSvojstva, QPointF(0, -m_vsbSvojstva->value()));
+}
+
+bool InfoPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // The wheel over the rows scrolls them as it would over the scroll bar.
+    if (watched == m_viewport && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(m_vsbSvojstva, event);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }

@@ -1,30 +1,102 @@
 #pragma once
 
+#include "elements/ElementRecord.h"
+
+#include <QColor>
 #include <QObject>
 
+#include <array>
+
 class DesignSurface;
+class ElementButton;
 class QFrame;
 class QLabel;
+class QLineEdit;
+class QScrollBar;
+struct PropertyTables;
 
-// The element tile (symbol, name, atomic number, relative atomic mass) and, below it, the paged
-// information panel.
+// The element tile (symbol, name, atomic number, relative atomic mass) and, beside it, the paged
+// information panel: a 7000-twip frame of caption and value rows seen through a 1450-twip
+// viewport, five pages of 1400 twips each.
 class InfoPanel : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr int PageHeight = 1400;
+    static constexpr int LastPage = 5600;
+    static constexpr int FrameHeight = 7000;
+    static constexpr int ViewportHeight = 1450;
+
+    // What showing an element reads from the window's shared state.
+    struct Context
+    {
+        const PropertyTables &tables;
+        qint16 languageIndex = 0;
+        bool kelvinScale = true;
+        QChar decimalSeparator = u'.';
+    };
+
     explicit InfoPanel(DesignSurface *surface, QObject *parent = nullptr);
 
     // The atomic number on show; the state colouring and the unit switch read it back.
     int shownAtomicNumber() const;
     void setTileColour(const QColor &colour);
 
-    void showElement(int index, const QString &symbol);
+    // Shows the element of button `index` (0..109; 0 repeats hydrogen) whose caption is `symbol`:
+    // looks it up, fills the tile and every row, and paints the tile in `tileColour`. The scroll
+    // position stays where it is. A change of temperature unit calls this again to redo the rows.
+    void showElement(int index, const QString &symbol, const Context &context,
+                     const QColor &tileColour);
+
+    // The record of the element on show, as the lookup filled it.
+    const ElementRecord &elementRecord() const { return m_record; }
+
+    // Next page; after the last one back to the first.
+    void cmdPageDn_Click();
+    void vsbSvojstva_Change();
+
+    QScrollBar *scrollBar() const { return m_vsbSvojstva; }
+    ElementButton *pageDownButton() const { return m_cmdPageDn; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QFrame *m_picElement;
-    QLabel *m_lblSimbol;
-    QLabel *m_lblIme;
-    QLabel *m_lblBroj;
-    QLabel *m_lblAtomMas;
+    QLabel *valueLabel(const char *name, const char *captionName, const QString &caption, int top,
+                       const QString &unit = {});
+    void createTile(DesignSurface *surface);
+    void createPanel(DesignSurface *surface);
+    void createNameLabels(DesignSurface *surface);
+
+    DesignSurface *m_surface;
+    ElementRecord m_record;
+
+    QFrame *m_picElement = nullptr;
+    QLabel *m_lblSimbol = nullptr;
+    QLabel *m_lblIme = nullptr;
+    QLabel *m_lblBroj = nullptr;
+    QLabel *m_lblAtomMas = nullptr;
+    // Croatian, English, German, French, Italian, in language-index order.
+    std::array<QLabel *, 5> m_nameLabels{};
+
+    QFrame *m_viewport = nullptr;
+    QFrame *m_fraSvojstva = nullptr;
+    QScrollBar *m_vsbSvojstva = nullptr;
+    ElementButton *m_cmdPageDn = nullptr;
+
+    QLabel *m_lblElConfig = nullptr;
+    QLabel *m_lblGodOtkrice = nullptr;
+    QLineEdit *m_txtOtkrio = nullptr;
+    QLabel *m_lblTempTaljenja = nullptr;
+    QLabel *m_lblTempVrenja = nullptr;
+    QLabel *m_lblTopTaljenja = nullptr;
+    QLabel *m_lblTopVrenja = nullptr;
+    QLabel *m_lblOxidBroj = nullptr;
+    QLabel *m_lblElektroNeg = nullptr;
+    QLabel *m_lblRadijus = nullptr;
+    QLabel *m_lblTopVodljiv = nullptr;
+    QLabel *m_lblElVodljiv = nullptr;
+    QLabel *m_lblMolVolumen = nullptr;
+    QLabel *m_lblGustoca = nullptr;
 };
