@@ -428,14 +428,21 @@ ReadResult readConfigFile(const QString &programFolder, const QString &decimalSe
 std::optional<QString> writeConfigFile(const QString &path, const QByteArray &bytes)
 {
     // QSaveFile writes beside the target and renames over it only when everything was written, so
-    // a full disk or a lost permission leaves the previous file exactly as it was.
+    // a full disk or a lost permission leaves the previous file exactly as it was. Unbuffered,
+    // because a buffered flush that the disk cuts short is not reported, and the truncated file
+    // would then be committed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
+    // A short write sets no error; writing the rest again brings out the system's reason.
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0) {
+            const QString error = file.errorString();
+            file.cancelWriting();
+            return error;
+        }
+        written += chunk;
     }
     if (!file.commit())
         return file.errorString();

@@ -1,0 +1,220 @@
+#include "config/ConfigHost.h"
+#include "config/ConfigStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace pse;
+
+namespace {
+
+// Records what the configuration procedures asked of the window, in order.
+class RecordingHost : public ConfigHost
+{
+public:
+    QStringList calls;
+
+    void setTemperatureText(const QString &text) override { calls << "txtT=" + text; }
+    void setStepTempText(const QString &text) override { calls << "txtStepTemp=" + text; }
+    void applyConfig() override { calls << "ApplyConfig"; }
+    void setRepaintAllStates() override { calls << "repaintAllStates"; }
+    void showError(const QString &message) override
+    {
+        calls << (message.isEmpty() ? "error without text" : "error");
+    }
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+Settings savedSettings()
+{
+    Settings s;
+    s.AutoStart = 1;
+    s.AutoScroll = 1;
+    s.TempStart = "300";
+    s.TempEnd = "-6000";
+    s.StepTemp = "25";
+    s.StepAtom = "7";
+    s.Language = 3;
+    s.R_Color = "dn";
+    s.B_Color = "0";
+    s.Background = "back.jpg";
+    s.RGBKruto = {10, 20, 30};
+    s.RGBLegenda = {255, 255, 255};
+    return s;
+}
+
+} // namespace
+
+class TestConfigStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void setDefaultConfig_data();
+    void setDefaultConfig();
+    void readConfig_data();
+    void readConfig();
+    void writeThenRead_data();
+    void writeThenRead();
+    void failedSave();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    Settings m_settings;
+    qint16 m_colourEditMode = 0;
+    RecordingHost m_host;
+};
+
+void TestConfigStore::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_settings = savedSettings();
+    m_colourEditMode = 0;
+    m_host.calls.clear();
+}
+
+void TestConfigStore::setDefaultConfig_data()
+{
+    QTest::addColumn<int>("modeBefore");
+    QTest::addColumn<int>("modeAfter");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("dialog editing") << 1 << 1 << QStringList{};
+    QTest::newRow("after an abandoned read") << 3 << 0 << QStringList{"ApplyConfig"};
+}
+
+void TestConfigStore::setDefaultConfig()
+{
+    QFETCH(int, modeBefore);
+    QFETCH(int, modeAfter);
+    QFETCH(QStringList, calls);
+
+    m_colourEditMode = qint16(modeBefore);
+    ConfigStore store(m_settings, m_colourEditMode, m_host, m_dir->path());
+    store.SetDefaultConfig();
+    QCOMPARE(m_settings, Settings{});
+    QCOMPARE(m_colourEditMode, qint16(modeAfter));
+    QCOMPARE(m_host.calls, calls);
+}
+
+void TestConfigStore::readConfig_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("calls");
+
+    const QStringList abandoned{"ApplyConfig"};
+    QTest::newRow("no file") << QByteArray() << 0 << abandoned;
+    QTest::newRow("only Language")
+        << QByteArray("Language = 2\n") << 2 << QStringList{"txtT=0", "txtStepTemp=100"};
+    QTest::newRow("sweep values") << QByteArray(
+                                         "TempStart = 300 K\r\nStepTemp = 25\r\nLanguage = 1\r\n")
+                                  << 1 << QStringList{"txtT=300", "txtStepTemp=25"};
+    QTest::newRow("out of range") << QByteArray(
+                                         "TempStart = 300\r\nLanguage = 1\r\nAutoStart = 40000\r\n")
+                                  << 0 << abandoned;
+}
+
+void TestConfigStore::readConfig()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, language);
+    QFETCH(QStringList, calls);
+
+    if (!file.isNull())
+        QVERIFY(writeAll(m_dir->filePath("quon_pse.cfg"), file));
+    ConfigStore store(m_settings, m_colourEditMode, m_host, m_dir->path(), QStringLiteral(","));
+    store.ReadConfig();
+
+    QCOMPARE(m_settings.Language, qint16(language));
+    QCOMPARE(m_colourEditMode, qint16(0));
+    QCOMPARE(m_host.calls, calls);
+}
+
+void TestConfigStore::writeThenRead_data()
+{
+    QTest::addColumn<bool>("croatian");
+    QTest::addColumn<QByteArray>("commentLine");
+    QTest::newRow("Croatian") << true << QByteArray("\r\n# Konfiguracijska datoteka\r\n");
+    QTest::newRow("English") << false << QByteArray("\r\n# Configuration file\r\n");
+}
+
+void TestConfigStore::writeThenRead()
+{
+    QFETCH(bool, croatian);
+    QFETCH(QByteArray, commentLine);
+
+    {
+        ConfigStore store(m_settings, m_colourEditMode, m_host, m_dir->path());
+        QVERIFY(croatian ? store.WriteConfigHR() : store.WriteConfigEN());
+    }
+    QCOMPARE(m_host.calls, (QStringList{"repaintAllStates", "ApplyConfig"}));
+    // Both writers use the name the reader looks for, whatever the file system does with case.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"quon_pse.cfg"});
+    QVERIFY(readAll(m_dir->filePath("quon_pse.cfg")).contains(commentLine));
+
+    Settings read;
+    qint16 mode = 1;
+    RecordingHost readHost;
+    ConfigStore(read, mode, readHost, m_dir->path()).ReadConfig();
+
+    Settings expected = savedSettings();
+    expected.Background = m_dir->path() + "/back.jpg";
+    QCOMPARE(read, expected);
+    QCOMPARE(mode, qint16(1));
+    QCOMPARE(readHost.calls, (QStringList{"txtT=300", "txtStepTemp=25"}));
+}
+
+void TestConfigStore::failedSave()
+{
+    const QString path = m_dir->filePath("quon_pse.cfg");
+    const QByteArray old = "Language = 2\r\n";
+    QVERIFY(writeAll(path, old));
+
+    // A program folder that is really a file: the save must fail for any user, root included.
+    ConfigStore intoFile(m_settings, m_colourEditMode, m_host, path);
+    QVERIFY(!intoFile.WriteConfigEN());
+    QCOMPARE(m_host.calls, QStringList{"error"});
+    QCOMPARE(readAll(path), old);
+
+#ifdef Q_OS_UNIX
+    // A disk that fills up halfway through the file.
+    m_host.calls.clear();
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{rlim_t(old.size() + 100), previous.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool saved =
+        ConfigStore(m_settings, m_colourEditMode, m_host, m_dir->path()).WriteConfigHR();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    QVERIFY(!saved);
+    QCOMPARE(m_host.calls, QStringList{"error"});
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"quon_pse.cfg"});
+#endif
+    QCOMPARE(m_settings, savedSettings());
+}
+
+QTEST_GUILESS_MAIN(TestConfigStore)
+#include "tst_configstore.moc"
