@@ -13,14 +13,16 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <charconv>
+#include <cstdlib>
 
 namespace {
 
 // The panel's frame is as wide as its viewport; rows are inset so that no text touches the edge.
 constexpr int ViewportLeft = 2730;
 constexpr int ViewportTop = 150;
-constexpr int ViewportWidth = 3120;
+constexpr int ViewportWidth = 3090;
 constexpr int ScrollBarWidth = 255;
 constexpr int CaptionLeft = 105;
 constexpr int ValueLeft = 225;
@@ -290,6 +292,9 @@ int InfoPanel::shownAtomicNumber() const
 
 void InfoPanel::setTileColour(const QColor &colour)
 {
+    // Every sweep tick sets the tile's colour; an unchanged one must not cost a repaint.
+    if (m_picElement->palette().color(QPalette::Window) == colour)
+        return;
     QPalette palette = m_picElement->palette();
     palette.setColor(QPalette::Window, colour);
     m_picElement->setPalette(palette);
@@ -359,9 +364,18 @@ void InfoPanel::vsbSvojstva_Change()
 
 bool InfoPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    // The wheel over the rows scrolls them as it would over the scroll bar.
+    // The wheel over the rows turns whole pages, so the rows never stop half in view. Small
+    // touchpad steps add up to one notch first.
     if (watched == m_viewport && event->type() == QEvent::Wheel) {
-        QCoreApplication::sendEvent(m_vsbSvojstva, event);
+        m_wheelDelta += static_cast<QWheelEvent *>(event)->angleDelta().y();
+        const int notch = QWheelEvent::DefaultDeltasPerStep;
+        while (std::abs(m_wheelDelta) >= notch) {
+            const int value = m_vsbSvojstva->value();
+            const int page = m_wheelDelta < 0 ? value / PageHeight + 1
+                                              : (value + PageHeight - 1) / PageHeight - 1;
+            m_vsbSvojstva->setValue(std::clamp(page * PageHeight, 0, LastPage));
+            m_wheelDelta -= m_wheelDelta < 0 ? -notch : notch;
+        }
         return true;
     }
     return QObject::eventFilter(watched, event);

@@ -71,6 +71,7 @@ private:
 
     DesignSurface *m_surface;
     ElementRecord m_record;
+    int m_wheelDelta = 0;
 
     QFrame *m_picElement = nullptr;
     QLabel *m_lblSimbol = nullptr;

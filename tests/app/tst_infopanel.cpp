@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -62,6 +63,8 @@ private slots:
     void panelTexts();
     void paging_data();
     void paging();
+    void wheelTurnsWholePages_data();
+    void wheelTurnsWholePages();
     void rightButtonPagesWithoutShowing();
     void calculatorModeInsertsSymbol_data();
     void calculatorModeInsertsSymbol();
@@ -232,6 +235,39 @@ void TestInfoPanel::paging()
     QTest::mouseClick(w.window->findChild<ElementButton *>(QStringLiteral("cmdPageDn")),
                       Qt::LeftButton);
     QCOMPARE(bar->value(), to);
+}
+
+void TestInfoPanel::wheelTurnsWholePages_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QList<int>>("deltas");
+    QTest::addColumn<int>("to");
+    QTest::newRow("down a page") << 0 << QList<int>{-120} << 1400;
+    QTest::newRow("down from between pages") << 700 << QList<int>{-120} << 1400;
+    QTest::newRow("down two notches at once") << 0 << QList<int>{-240} << 2800;
+    QTest::newRow("down stops at the last page") << 5600 << QList<int>{-120} << 5600;
+    QTest::newRow("up a page") << 2800 << QList<int>{120} << 1400;
+    QTest::newRow("up from between pages") << 2100 << QList<int>{120} << 1400;
+    QTest::newRow("up stops at the first page") << 0 << QList<int>{120} << 0;
+    QTest::newRow("half notches add up") << 0 << QList<int>{-60, -60} << 1400;
+    QTest::newRow("half a notch does nothing") << 1400 << QList<int>{-60} << 1400;
+}
+
+void TestInfoPanel::wheelTurnsWholePages()
+{
+    QFETCH(int, from);
+    QFETCH(QList<int>, deltas);
+    QFETCH(int, to);
+    Window w;
+    auto *viewport = w.window->findChild<QFrame *>(QStringLiteral("picSvojstva"));
+    w.scrollBar()->setValue(from);
+    for (int delta : deltas) {
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &wheel);
+    }
+    QCOMPARE(w.scrollBar()->value(), to);
+    QCOMPARE(w.frameTop(), -to);
 }
 
 void TestInfoPanel::rightButtonPagesWithoutShowing()
