@@ -16,7 +16,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
