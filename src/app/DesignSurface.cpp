@@ -1,5 +1,6 @@
 #include "app/DesignSurface.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -42,6 +43,7 @@ void DesignSurface::setGradient(const std::array<QColor, 256> &bands)
 void DesignSurface::setBackgroundPicture(const QImage &picture)
 {
     m_picture = picture;
+    m_scaledPicture = QPixmap();
     update();
 }
 
@@ -87,15 +89,23 @@ void DesignSurface::applyPlacement(const Placement &placement)
     }
 }
 
-void DesignSurface::paintEvent(QPaintEvent *)
+void DesignSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    const QRect dirty = event->rect();
+    // A sweep tick repaints a few buttons; only the bands behind them are drawn again.
     const qreal bandHeight = qreal(height()) / m_bands.size();
-    for (std::size_t i = 0; i < m_bands.size(); ++i) {
+    const int first = std::clamp(int(dirty.top() / bandHeight), 0, int(m_bands.size()) - 1);
+    const int last = std::clamp(int(dirty.bottom() / bandHeight), 0, int(m_bands.size()) - 1);
+    for (int i = first; i <= last; ++i) {
         const int top = int(std::floor(i * bandHeight));
         const int bottom = int(std::ceil((i + 1) * bandHeight));
-        painter.fillRect(0, top, width(), bottom - top, m_bands[i]);
+        painter.fillRect(dirty.left(), top, dirty.width(), bottom - top, m_bands[i]);
     }
-    if (!m_picture.isNull())
-        painter.drawImage(rect(), m_picture);
+    if (!m_picture.isNull()) {
+        if (m_scaledPicture.size() != size())
+            m_scaledPicture = QPixmap::fromImage(
+                m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.drawPixmap(dirty, m_scaledPicture, dirty);
+    }
 }

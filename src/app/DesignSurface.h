@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPixmap>
 #include <QPointer>
 #include <QRectF>
 #include <QWidget>
@@ -58,4 +59,6 @@ private:
     QPointF m_offset;
     std::array<QColor, 256> m_bands;
     QImage m_picture;
+    // The picture at the window's size, made once per size rather than on every repaint.
+    QPixmap m_scaledPicture;
 };
