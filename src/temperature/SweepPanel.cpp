@@ -254,7 +254,8 @@ void SweepPanel::TimerAtom_Timer()
 void SweepPanel::cmdSetTemp_Click()
 {
     stopSweep();
-    if (m_fraAuto->isVisible()) {
+    // The frame's own flag, not whether it can be seen: the window may be minimised.
+    if (!m_fraAuto->isHidden()) {
         m_fraAuto->hide();
     } else {
         m_fraAuto->show();
