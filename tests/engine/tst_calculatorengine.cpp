@@ -26,6 +26,7 @@ private slots:
     void unknownSymbol_data();
     void unknownSymbol();
     void repairShowsInInputLine();
+    void repairsAreBounded();
     void decimalsSetting();
     void memoryAndConstants();
     void commaSeparator();
@@ -208,6 +209,23 @@ void TestCalculatorEngine::repairShowsInInputLine()
     QVERIFY(!engine.evaluateLine("2*Nh", pse::messages::notElementSymbolEn));
     QCOMPARE(bytes(engine.normalisedText), QByteArray("2*(NH)"));
     QVERIFY(!engine.molarMassResult); // the repaired text is normalised again, "*" and all
+}
+
+void TestCalculatorEngine::repairsAreBounded()
+{
+    // Every "Nh" is a repair of its own; a short line gets them all, a full-length one stops.
+    std::string shortLine = "Nh";
+    for (int k = 0; k < 100; ++k)
+        shortLine += "+Nh";
+    pse::CalculatorEngine engine;
+    QVERIFY(!engine.evaluateLine(shortLine, pse::messages::notElementSymbolEn));
+    QCOMPARE(bytes(engine.resultText), QByteArray("1516.48268"));
+
+    std::string longLine = "Nh";
+    while (longLine.size() < 32000)
+        longLine += "+Nh";
+    QVERIFY(engine.evaluateLine(longLine, pse::messages::notElementSymbolEn));
+    QCOMPARE(bytes(engine.resultText), QByteArray("Nh isn't element symbol!"));
 }
 
 void TestCalculatorEngine::decimalsSetting()

@@ -20,8 +20,8 @@ QByteArray readable(const std::string &result)
 std::string evaluate(std::string_view text, short angleUnit = 0, char separator = '.')
 {
     static const std::function<double()> half = [] { return 0.5; };
-    pse::ExpressionEvaluator evaluator({angleUnit, separator, &half});
-    return evaluator.evaluate(text);
+    pse::ExpressionEvaluator evaluator;
+    return evaluator.evaluate(text, {angleUnit, separator, &half});
 }
 
 } // namespace
@@ -246,8 +246,8 @@ void TestEvaluator::sameAsTextRewriting()
     const std::function<double()> half = [] { return 0.5; };
     for (short unit = 0; unit < 3; ++unit) {
         const pse::EvaluationSettings settings{unit, '.', &half};
-        pse::ExpressionEvaluator evaluator(settings);
-        QCOMPARE(QByteArray::fromStdString(evaluator.evaluate(text.toStdString())),
+        pse::ExpressionEvaluator evaluator;
+        QCOMPARE(QByteArray::fromStdString(evaluator.evaluate(text.toStdString(), settings)),
                  QByteArray::fromStdString(referenceEvaluate(text.toStdString(), settings)));
     }
 }
@@ -261,12 +261,12 @@ void TestEvaluator::randomTextsSameAsTextRewriting()
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
     const std::function<double()> half = [] { return 0.5; };
     const pse::EvaluationSettings settings{1, '.', &half};
-    pse::ExpressionEvaluator evaluator(settings);
+    pse::ExpressionEvaluator evaluator;
     for (int round = 0; round < 20000; ++round) {
         std::string text;
         for (std::size_t k = length(generator); k > 0; --k)
             text.push_back(alphabet[pick(generator)]);
-        const std::string fast = evaluator.evaluate(text);
+        const std::string fast = evaluator.evaluate(text, settings);
         const std::string reference = referenceEvaluate(text, settings);
         if (fast != reference)
             QFAIL(qPrintable(

@@ -62,8 +62,7 @@ std::string CalculatorEngine::expandFormula(std::string &text)
 
 std::string CalculatorEngine::evaluateExpression(std::string_view expanded)
 {
-    ExpressionEvaluator evaluator({angleUnit, decimalSeparator, &m_random});
-    return evaluator.evaluate(expanded);
+    return m_evaluator.evaluate(expanded, {angleUnit, decimalSeparator, &m_random});
 }
 
 std::string CalculatorEngine::applyFunction(std::string_view operand)

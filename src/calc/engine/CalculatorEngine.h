@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/engine/ExpressionEvaluator.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -74,6 +76,7 @@ public:
 
 private:
     std::function<double()> m_random;
+    ExpressionEvaluator m_evaluator;
 };
 
 } // namespace pse

@@ -23,8 +23,10 @@ bool isFunctionText(std::string_view text)
 
 } // namespace
 
-std::string ExpressionEvaluator::evaluate(std::string_view expanded)
+std::string ExpressionEvaluator::evaluate(std::string_view expanded,
+                                          const EvaluationSettings &settings)
 {
+    m_settings = settings;
     if (expanded.empty())
         return {};
     // The prefix gives the outermost function token or factorial an operator to be an operand of.

@@ -24,11 +24,8 @@ namespace pse {
 class ExpressionEvaluator
 {
 public:
-    explicit ExpressionEvaluator(const EvaluationSettings &settings)
-        : m_settings(settings)
-    {}
-
-    std::string evaluate(std::string_view expanded);
+    // One evaluator may run any number of evaluations; it keeps its buffers from one to the next.
+    std::string evaluate(std::string_view expanded, const EvaluationSettings &settings);
 
 private:
     struct Operand

@@ -210,9 +210,11 @@ Expansion expandFormula(std::string &normalisedText, const ExpansionSettings &se
     Expansion expansion;
     std::size_t lastRepairPosition = std::string::npos;
     int repairsAtPosition = 0;
-    // Repairs at ever new positions may go on, but never without end: a text cannot need more
-    // repairs than it has characters, twice over, however the re-normalisation reshapes it.
-    std::size_t repairsLeft = 2 * normalisedText.size() + 8;
+    // Repairs at ever new positions may go on, but each one normalises and expands the whole
+    // line again. The work is bounded so that no line takes long: a line may be rewritten this
+    // way until two million characters have been normalised (hundreds of repairs on a long
+    // line, thousands on a short one); then the symbol stays unknown.
+    std::size_t repairBudget = 2'000'000;
 
     for (;;) {
         expansion.massDecimals = 10;
@@ -234,12 +236,12 @@ Expansion expandFormula(std::string &normalisedText, const ExpansionSettings &se
             lastRepairPosition = position;
             repairsAtPosition = 1;
         }
-        if (!fixed || repairsAtPosition > 2 || repairsLeft == 0) {
+        if (!fixed || repairsAtPosition > 2 || repaired.size() > repairBudget) {
             expansion.symbolError = true;
             expansion.text.clear();
             return expansion;
         }
-        --repairsLeft;
+        repairBudget -= repaired.size();
         NormalisedInput again = normaliseInput(repaired, settings.normaliser);
         normalisedText = std::move(again.text);
         expansion.molarMassResult = again.molarMassResult;

@@ -38,7 +38,7 @@ Decimal toDecimal(double value)
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                          std::chars_format::scientific, significantDigits - 1);
     if (ec != std::errc{}) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         return d;
     }
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
@@ -67,7 +67,7 @@ void roundAtPower(Decimal &d, int lowestPower)
     if (keep >= static_cast<int>(d.digits.size()))
         return;
     if (keep < 0) {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.exponent = 0;
         return;
     }
@@ -89,7 +89,7 @@ void roundAtPower(Decimal &d, int lowestPower)
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     if (d.digits.empty() || d.digits == "0") {
-        d.digits = "0";
+        d.digits.assign(1, '0');
         d.exponent = 0;
     }
 }
