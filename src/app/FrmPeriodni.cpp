@@ -191,6 +191,9 @@ void FrmPeriodni::ApplyConfig()
         findChild<ElementButton *>(QString::fromLatin1(name))->setBackgroundColour(fBlock);
     for (const char *name : {"picLantanoidi", "picAktinoidi"})
         setFillColour(findChild<QFrame *>(QString::fromLatin1(name)), fBlock);
+    m_info->pageDownButton()->setBackgroundColour(fBlock);
+
+    m_sweep->applySettings(settings);
 
     SetNoviConfig();
     applyGradient();
