@@ -9,7 +9,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include <cmath>
+#include <algorithm>
 
 ThermometerPart::ThermometerPart(Kind kind, DesignSurface *surface, QWidget *parent)
     : QWidget(parent)
