@@ -65,12 +65,19 @@ std::optional<CalcOptions> parseOptions(std::span<const std::string_view> args, 
         }
         // "--name value" or "--name=value".
         std::string_view value;
-        if (const std::size_t equals = arg.find('='); equals != std::string_view::npos) {
+        const std::size_t equals = arg.find('=');
+        const bool inlineValue = equals != std::string_view::npos;
+        if (inlineValue) {
             value = arg.substr(equals + 1);
             arg = arg.substr(0, equals);
-        } else if (i + 1 < args.size()) {
+        }
+        if (!choose(arg, {"--angle", "--mode", "--separator", "--lang", "--decimals"})) {
+            err << "calc: unknown option " << arg << "\n";
+            return std::nullopt;
+        }
+        if (!inlineValue && i + 1 < args.size()) {
             value = args[++i];
-        } else {
+        } else if (!inlineValue) {
             err << "calc: " << arg << " needs a value\n";
             return std::nullopt;
         }
@@ -98,9 +105,6 @@ std::optional<CalcOptions> parseOptions(std::span<const std::string_view> args, 
                 options.decimals = n;
                 choice = 0;
             }
-        } else {
-            err << "calc: unknown option " << arg << "\n";
-            return std::nullopt;
         }
         if (!choice) {
             err << "calc: bad value '" << value << "' for " << arg << "\n";
