@@ -7,6 +7,7 @@
 #include "app/InfoPanel.h"
 #include "config/ConfigStore.h"
 #include "config/NumberRule.h"
+#include "lang/MainWindowTexts.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/ThermometerPanel.h"
 
@@ -127,6 +128,8 @@ void FrmPeriodni::formLoad()
         setTemperature(tables);
         decimalSeparator = detectDecimalSeparator();
         ApplyConfig();
+        if (LanguageIndex != 0)
+            SetLanguage();
         temperatureState.statesArmed = true;
         cmdElement_Click(random.below(109));
         refreshStateColours();
@@ -221,7 +224,59 @@ void FrmPeriodni::applyBackgroundPicture()
 
 void FrmPeriodni::SetNoviConfig()
 {
+    switch (LanguageIndex) {
+    case 1:
+        imgEN_Click();
+        break;
+    case 2:
+        imgDE_Click();
+        break;
+    case 3:
+        imgFR_Click();
+        break;
+    case 4:
+        imgIT_Click();
+        break;
+    default:
+        imgHR_Click();
+        break;
+    }
     refreshStateColours();
+}
+
+void FrmPeriodni::imgHR_Click()
+{
+    LanguageIndex = 0;
+    SetLanguage();
+}
+
+void FrmPeriodni::imgEN_Click()
+{
+    LanguageIndex = 1;
+    SetLanguage();
+}
+
+void FrmPeriodni::imgDE_Click()
+{
+    LanguageIndex = 2;
+    SetLanguage();
+}
+
+void FrmPeriodni::imgFR_Click()
+{
+    LanguageIndex = 3;
+    SetLanguage();
+}
+
+void FrmPeriodni::imgIT_Click()
+{
+    LanguageIndex = 4;
+    SetLanguage();
+}
+
+void FrmPeriodni::SetLanguage()
+{
+    pse::lang::applyMainWindowTexts(*this, LanguageIndex);
 }
 
 void FrmPeriodni::refreshStateColours()

@@ -63,9 +63,16 @@ public:
                             const QPoint &globalPosition);
     void imgIzlaz_Click();
 
+    // The language flags; SetNoviConfig also uses them to re-apply the current language.
+    void imgHR_Click();
+    void imgEN_Click();
+    void imgDE_Click();
+    void imgFR_Click();
+    void imgIT_Click();
+    void SetLanguage();
+
     // Program-wide values.
     QString programFolder;
-    qint16 LanguageIndex = 0;
     QChar decimalSeparator = u'.';
     bool repaintAllStates = false;
     qint16 formulaCaret = 0;
@@ -73,6 +80,9 @@ public:
     QString decimalsFormat;
     qint16 colourEditMode = 0;
     pse::Settings settings;
+    // The interface language is the configuration's Language value itself: the reader sets it,
+    // the flags change it, and Save writes it, so there is no second copy to drift.
+    qint16 &LanguageIndex = settings.Language;
     TemperatureState temperatureState;
     PropertyTables tables;
     StatePainter statePainter;
