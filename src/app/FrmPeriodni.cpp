@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -98,16 +99,23 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &folder, QWidget *pare
 
     connect(m_grid, &ElementGrid::elementClicked, this, &FrmPeriodni::cmdElement_Click);
 
-    m_configStore = std::make_unique<pse::ConfigStore>(settings, colourEditMode, *this,
-                                                       programFolder);
+    m_configStore =
+        std::make_unique<pse::ConfigStore>(settings, colourEditMode, *this, programFolder);
     connect(m_grid, &ElementGrid::elementRightClicked, this,
             [this](int index, const QPoint &globalPosition) {
                 cmdElement_MouseUp(index, Qt::RightButton, QGuiApplication::keyboardModifiers(),
                                    globalPosition);
             });
 
-    // The design is 715 x 465 pixels at 96 dpi; open it larger so it reads across a classroom.
-    resize(DesignSurface::DesignWidth / 10, DesignSurface::DesignHeight / 10);
+    // The design is 715 x 465 pixels at 96 dpi, small on today's screens: open it at most of the
+    // screen's size in the design's proportions, so it reads across a classroom from the start.
+    const QSize design(DesignSurface::DesignWidth / 15, DesignSurface::DesignHeight / 15);
+    QSize size = design * 1.5;
+    if (const QScreen *screen = this->screen()) {
+        const QSize available = screen->availableSize() * 0.9;
+        size = design.scaled(available, Qt::KeepAspectRatio).expandedTo(design);
+    }
+    resize(size);
 }
 
 FrmPeriodni::~FrmPeriodni() = default;
