@@ -54,7 +54,8 @@ const KeyRule keyRules[] = {
 // typed ("300" gives "300").
 QString numberText(double value, const QString &decimalSeparator)
 {
-    // Adding 0.0 turns -0 into 0, which nobody wants to read in a sweep box.
+    // Adding 0.0 turns -0 into 0 before formatting, whatever the Qt version does with a signed
+    // zero.
     QString text = QString::number(value + 0.0, 'g', 15);
     text.replace(u'e', u'E');
     text.replace(u'.', decimalSeparator);
