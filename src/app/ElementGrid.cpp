@@ -1,7 +1,7 @@
 #include "app/ElementGrid.h"
 
-#include "app/DesignSurface.h"
-#include "app/ElementButton.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 #include "temperature/PropertyTables.h"
 
 #include <QFrame>

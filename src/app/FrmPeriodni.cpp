@@ -1,8 +1,8 @@
 #include "app/FrmPeriodni.h"
 
-#include "app/DesignSurface.h"
+#include "ui/DesignSurface.h"
 #include "app/DesktopSeam.h"
-#include "app/ElementButton.h"
+#include "ui/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/InfoPanel.h"
 #include "config/ConfigStore.h"

@@ -1,7 +1,7 @@
 #include "app/InfoPanel.h"
 
-#include "app/DesignSurface.h"
-#include "app/ElementButton.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 #include "calc/engine/NumberFormat.h"
 #include "elements/ElementDatabase.h"
 #include "temperature/PropertyTables.h"

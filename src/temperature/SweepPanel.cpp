@@ -1,6 +1,6 @@
 #include "temperature/SweepPanel.h"
 
-#include "app/DesignSurface.h"
+#include "ui/DesignSurface.h"
 #include "config/NumberRule.h"
 #include "config/Settings.h"
 #include "temperature/SweepRules.h"

@@ -1,6 +1,6 @@
 #include "temperature/ThermometerPanel.h"
 
-#include "app/DesignSurface.h"
+#include "ui/DesignSurface.h"
 #include "config/NumberRule.h"
 #include "config/Settings.h"
 #include "temperature/TemperatureState.h"

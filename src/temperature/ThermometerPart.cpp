@@ -1,6 +1,6 @@
 #include "temperature/ThermometerPart.h"
 
-#include "app/DesignSurface.h"
+#include "ui/DesignSurface.h"
 #include "temperature/ThermometerScale.h"
 
 #include <QLinearGradient>

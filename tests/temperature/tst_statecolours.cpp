@@ -1,5 +1,5 @@
-#include "app/DesignSurface.h"
-#include "app/ElementButton.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/FrmPeriodni.h"
 #include "support/FakeDesktopSeam.h"

@@ -1,6 +1,6 @@
 #include "FakeThermometerHost.h"
 
-#include "app/DesignSurface.h"
+#include "ui/DesignSurface.h"
 #include "app/FrmPeriodni.h"
 #include "support/FakeDesktopSeam.h"
 #include "temperature/SweepPanel.h"

@@ -1,7 +1,7 @@
 #include "FakeThermometerHost.h"
 
-#include "app/DesignSurface.h"
-#include "app/ElementButton.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/FrmPeriodni.h"
 #include "app/InfoPanel.h"

@@ -1,4 +1,4 @@
-#include "app/ElementButton.h"
+#include "ui/ElementButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/DesignSurface.h"
+#include "ui/DesignSurface.h"
 
 #include <QPaintEvent>
 #include <QPainter>
