@@ -1,8 +1,6 @@
 #include "app/FrmPeriodni.h"
 
-#include "ui/DesignSurface.h"
 #include "app/DesktopSeam.h"
-#include "ui/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/InfoPanel.h"
 #include "config/ConfigStore.h"
@@ -10,6 +8,8 @@
 #include "lang/MainWindowTexts.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/ThermometerPanel.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -223,10 +223,15 @@ void FrmPeriodni::applyGradient()
 
 void FrmPeriodni::applyBackgroundPicture()
 {
-    // A picture that is missing or unreadable is passed over silently: the gradient shows instead.
     QImage picture;
-    if (settings.Background.contains(u'.'))
-        picture = QImageReader(settings.Background).read();
+    if (settings.Background.contains(u'.') && QFileInfo::exists(settings.Background)) {
+        QImageReader reader(settings.Background);
+        picture = reader.read();
+        // A picture that is not there is passed over silently (the gradient shows instead); one
+        // that is there but cannot be read is worth telling the teacher about.
+        if (picture.isNull())
+            m_seam.showMessage(this, reader.errorString());
+    }
     m_surface->setBackgroundPicture(picture);
 }
 

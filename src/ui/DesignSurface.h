@@ -38,6 +38,7 @@ public:
     // The background: 256 bands of colour from top to bottom, then an optional picture on top.
     void setGradient(const std::array<QColor, 256> &bands);
     void setBackgroundPicture(const QImage &picture);
+    const QImage &backgroundPicture() const { return m_picture; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

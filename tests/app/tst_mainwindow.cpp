@@ -1,10 +1,12 @@
-#include "ui/DesignSurface.h"
-#include "ui/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/FrmPeriodni.h"
 #include "support/FakeDesktopSeam.h"
 #include "temperature/ThermometerPanel.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -20,6 +22,9 @@ private slots:
     void everyButtonHasItsSymbolAndName();
     void surfaceScalesWithWindow();
     void startWithoutConfiguration();
+    void backgroundGradient();
+    void backgroundPicture_data();
+    void backgroundPicture();
     void exitImageEndsProgramAtOnce();
     void closingWindowEndsNothingElse();
 };
@@ -114,6 +119,73 @@ void TestMainWindow::startWithoutConfiguration()
     }
     for (int i = 96; i < ElementGrid::ButtonCount; ++i)
         QCOMPARE(window.grid()->button(i)->backgroundColour(), colours.unknown);
+}
+
+void TestMainWindow::backgroundGradient()
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("quon_pse.cfg")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("R_Color = up\r\nG_Color = dn\r\nB_Color = 10\r\n");
+    file.close();
+    FakeDesktopSeam seam;
+    FrmPeriodni window(seam, folder.path() + u'/');
+    window.formLoad();
+    window.resize(1024, 512); // two pixels a band
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage image = window.surface()->grab().toImage();
+    // "up" rises from 0 at the top edge, "dn" falls from 255; the band holds over its two pixels.
+    QCOMPARE(image.pixelColor(1, 0), QColor(0, 255, 10));
+    QCOMPARE(image.pixelColor(1, 1), QColor(0, 255, 10));
+    QCOMPARE(image.pixelColor(1, 2), QColor(1, 254, 10));
+    QCOMPARE(image.pixelColor(1, 511), QColor(255, 0, 10));
+}
+
+void TestMainWindow::backgroundPicture_data()
+{
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<QByteArray>("fileContent");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("message");
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(8, 8, QImage::Format_RGB32).save(&buffer, "PNG");
+
+    QTest::newRow("picture in the program folder")
+        << QByteArray("back.png") << png << true << false;
+    QTest::newRow("missing picture is passed over")
+        << QByteArray("gone.png") << QByteArray() << false << false;
+    QTest::newRow("no dot, no picture") << QByteArray("0") << QByteArray() << false << false;
+    QTest::newRow("unreadable picture is reported")
+        << QByteArray("bad.png") << QByteArray("not a picture") << false << true;
+}
+
+void TestMainWindow::backgroundPicture()
+{
+    QFETCH(QByteArray, setting);
+    QFETCH(QByteArray, fileContent);
+    QFETCH(bool, shown);
+    QFETCH(bool, message);
+
+    QTemporaryDir folder;
+    QFile config(folder.filePath(QStringLiteral("quon_pse.cfg")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("Background = " + setting + "\r\n");
+    config.close();
+    if (!fileContent.isEmpty()) {
+        QFile picture(folder.filePath(QString::fromLatin1(setting)));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write(fileContent);
+    }
+
+    FakeDesktopSeam seam;
+    FrmPeriodni window(seam, folder.path() + u'/');
+    window.formLoad();
+    QCOMPARE(!window.surface()->backgroundPicture().isNull(), shown);
+    QCOMPARE(seam.messages.size(), message ? 1 : 0);
 }
 
 void TestMainWindow::exitImageEndsProgramAtOnce()
