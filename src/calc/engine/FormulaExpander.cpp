@@ -1,6 +1,7 @@
 #include "calc/engine/FormulaExpander.h"
 
 #include "calc/engine/AtomicMassTable.h"
+#include "calc/engine/CharClass.h"
 #include "calc/engine/EngineConstants.h"
 #include "calc/engine/NumberFormat.h"
 
@@ -10,24 +11,8 @@
 namespace pse {
 namespace {
 
-constexpr char none = '\0';
+using namespace charclass;
 
-bool isIn(char c, std::string_view set)
-{
-    return c != none && set.find(c) != std::string_view::npos;
-}
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool isUpper(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-bool isLower(char c)
-{
-    return c >= 'a' && c <= 'z';
-}
 char unifyBracket(char c)
 {
     if (c == '[' || c == '{')

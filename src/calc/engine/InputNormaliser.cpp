@@ -1,5 +1,6 @@
 #include "calc/engine/InputNormaliser.h"
 
+#include "calc/engine/CharClass.h"
 #include "calc/engine/NumberFormat.h"
 
 #include <array>
@@ -7,24 +8,8 @@
 namespace pse {
 namespace {
 
-constexpr char none = '\0'; // "no character": before the start and after the end
+using namespace charclass;
 
-bool isIn(char c, std::string_view set)
-{
-    return c != none && set.find(c) != std::string_view::npos;
-}
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool isUpper(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-char toUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 bool isLeftBracket(char c)
 {
     return c == '(' || c == '{' || c == '[';
