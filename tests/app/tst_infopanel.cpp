@@ -1,9 +1,9 @@
-#include "ui/DesignSurface.h"
-#include "ui/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/FrmPeriodni.h"
 #include "app/InfoPanel.h"
 #include "support/FakeDesktopSeam.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 
 #include <QFrame>
 #include <QLabel>

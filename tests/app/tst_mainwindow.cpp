@@ -1,12 +1,12 @@
 #include "app/ElementGrid.h"
 #include "app/FrmPeriodni.h"
 #include "support/FakeDesktopSeam.h"
+#include "support/TestFiles.h"
 #include "temperature/ThermometerPanel.h"
 #include "ui/DesignSurface.h"
 #include "ui/ElementButton.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -124,10 +124,8 @@ void TestMainWindow::startWithoutConfiguration()
 void TestMainWindow::backgroundGradient()
 {
     QTemporaryDir folder;
-    QFile file(folder.filePath(QStringLiteral("quon_pse.cfg")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("R_Color = up\r\nG_Color = dn\r\nB_Color = 10\r\n");
-    file.close();
+    QVERIFY(writeAll(folder.filePath(QStringLiteral("quon_pse.cfg")),
+                     "R_Color = up\r\nG_Color = dn\r\nB_Color = 10\r\n"));
     FakeDesktopSeam seam;
     FrmPeriodni window(seam, folder.path() + u'/');
     window.formLoad();
@@ -171,14 +169,10 @@ void TestMainWindow::backgroundPicture()
     QFETCH(bool, message);
 
     QTemporaryDir folder;
-    QFile config(folder.filePath(QStringLiteral("quon_pse.cfg")));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("Background = " + setting + "\r\n");
-    config.close();
+    QVERIFY(writeAll(folder.filePath(QStringLiteral("quon_pse.cfg")),
+                     "Background = " + setting + "\r\n"));
     if (!fileContent.isEmpty()) {
-        QFile picture(folder.filePath(QString::fromLatin1(setting)));
-        QVERIFY(picture.open(QIODevice::WriteOnly));
-        picture.write(fileContent);
+        QVERIFY(writeAll(folder.filePath(QString::fromLatin1(setting)), fileContent));
     }
 
     FakeDesktopSeam seam;

@@ -1,4 +1,5 @@
 #include "config/ConfigFile.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,18 +67,6 @@ Settings unusualSettings()
     s.RGBSkupine = {-32768, 32767, 0};
     s.RGBLegenda = {255, 0, 255};
     return s;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "config/ConfigHost.h"
 #include "config/ConfigStore.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,18 +31,6 @@ public:
         calls << (message.isEmpty() ? "error without text" : "error");
     }
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 Settings savedSettings()
 {

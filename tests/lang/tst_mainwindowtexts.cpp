@@ -1,6 +1,7 @@
 #include "app/FrmPeriodni.h"
 #include "lang/MainWindowTexts.h"
 #include "support/FakeDesktopSeam.h"
+#include "support/TestFiles.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -92,10 +93,7 @@ void TestMainWindowTexts::languageTexts()
 void TestMainWindowTexts::startsInConfiguredLanguage()
 {
     QTemporaryDir folder;
-    QFile file(folder.filePath(QStringLiteral("quon_pse.cfg")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Language = 2\r\n");
-    file.close();
+    QVERIFY(writeAll(folder.filePath(QStringLiteral("quon_pse.cfg")), "Language = 2\r\n"));
 
     FakeDesktopSeam seam;
     FrmPeriodni window(seam, folder.path() + u'/');

@@ -1,9 +1,9 @@
-#include "ui/DesignSurface.h"
-#include "ui/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/FrmPeriodni.h"
 #include "support/FakeDesktopSeam.h"
 #include "temperature/ThermometerPanel.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

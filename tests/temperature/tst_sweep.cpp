@@ -1,11 +1,12 @@
-#include "FakeThermometerHost.h"
+#include "ThermometerRig.h"
 
-#include "ui/DesignSurface.h"
 #include "app/FrmPeriodni.h"
 #include "support/FakeDesktopSeam.h"
+#include "support/TestFiles.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/TemperatureState.h"
 #include "temperature/ThermometerPanel.h"
+#include "ui/DesignSurface.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -22,20 +23,6 @@
 using Readings = QList<int>;
 
 namespace {
-
-struct Rig
-{
-    FakeThermometerHost host;
-    DesignSurface surface;
-    TemperatureState state;
-    ThermometerPanel panel{&surface, state, host};
-    SweepPanel sweep{&surface, state, host, panel};
-
-    QLineEdit *box(const char *name) const
-    {
-        return surface.findChild<QLineEdit *>(QString::fromLatin1(name));
-    }
-};
 
 // Whether `part` occurs in `all` as one unbroken run.
 bool containsRun(const Readings &all, const Readings &part)
@@ -152,7 +139,7 @@ void TestSweep::temperatureSequence()
     QFETCH(int, lowest);
     QFETCH(int, highest);
 
-    Rig rig;
+    ThermometerRig rig;
     pse::Settings &s = rig.host.settings;
     s.TempStart = tempStart;
     s.TempEnd = tempEnd;
@@ -184,7 +171,7 @@ void TestSweep::temperatureSequence()
 
 void TestSweep::startStopKeepsReading()
 {
-    Rig rig;
+    ThermometerRig rig;
     rig.panel.setTemperatureText(QStringLiteral("4321"));
     rig.state.atomTicks = 3;
     rig.state.pageTicks = 2;
@@ -229,7 +216,7 @@ void TestSweep::elementPaging()
     QFETCH(QList<int>, elementTicks);
     QFETCH(int, pages);
 
-    Rig rig;
+    ThermometerRig rig;
     rig.host.settings.StepAtom = stepAtom;
     rig.host.settings.AutoScroll = qint16(autoScroll);
     rig.host.nextRandom = 105;
@@ -251,7 +238,7 @@ void TestSweep::elementPaging()
 
 void TestSweep::frameStopsAndOkRestarts()
 {
-    Rig rig;
+    ThermometerRig rig;
     rig.sweep.applySettings(rig.host.settings);
     rig.sweep.cmdAuto_Click();
     rig.state.atomTicks = 4;
@@ -300,7 +287,7 @@ void TestSweep::frameStopsAndOkRestarts()
 
 void TestSweep::frameCancelTakesNothing()
 {
-    Rig rig;
+    ThermometerRig rig;
     rig.sweep.applySettings(rig.host.settings);
     const pse::Settings before = rig.host.settings;
     rig.sweep.cmdAuto_Click();
@@ -323,7 +310,7 @@ void TestSweep::frameCancelTakesNothing()
 
 void TestSweep::labelsSelectTheirBox()
 {
-    Rig rig;
+    ThermometerRig rig;
     rig.sweep.applySettings(rig.host.settings);
     rig.surface.show();
     rig.sweep.cmdSetTemp_Click();
@@ -351,7 +338,7 @@ void TestSweep::labelsSelectTheirBox()
 
 void TestSweep::applySettingsFillsFields()
 {
-    Rig rig;
+    ThermometerRig rig;
     pse::Settings s;
     s.TempStart = QStringLiteral("12");
     s.TempEnd = QStringLiteral("-34");
@@ -372,10 +359,8 @@ void TestSweep::applySettingsFillsFields()
 void TestSweep::autoStartAndAutoCloseThroughWindow()
 {
     QTemporaryDir folder;
-    QFile cfg(folder.filePath(QStringLiteral("quon_pse.cfg")));
-    QVERIFY(cfg.open(QIODevice::WriteOnly));
-    cfg.write("AutoStart = 1\r\nAutoClose = 1\r\nTempStart = 5980\r\nTempEnd = 6000\r\n");
-    cfg.close();
+    QVERIFY(writeAll(folder.filePath(QStringLiteral("quon_pse.cfg")),
+                     "AutoStart = 1\r\nAutoClose = 1\r\nTempStart = 5980\r\nTempEnd = 6000\r\n"));
 
     FakeDesktopSeam seam;
     FrmPeriodni frm(seam, folder.path() + u'/');

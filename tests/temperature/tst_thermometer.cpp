@@ -1,7 +1,5 @@
-#include "FakeThermometerHost.h"
+#include "ThermometerRig.h"
 
-#include "ui/DesignSurface.h"
-#include "ui/ElementButton.h"
 #include "app/ElementGrid.h"
 #include "app/FrmPeriodni.h"
 #include "app/InfoPanel.h"
@@ -11,6 +9,8 @@
 #include "temperature/ThermometerPanel.h"
 #include "temperature/ThermometerPart.h"
 #include "temperature/ThermometerScale.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,22 +22,6 @@
 
 #include <memory>
 #include <vector>
-
-namespace {
-
-// The thermometer on a bare surface at the design scale (15 twips per pixel), beside its sweep.
-struct Rig
-{
-    FakeThermometerHost host;
-    DesignSurface surface;
-    TemperatureState state;
-    ThermometerPanel panel{&surface, state, host};
-    SweepPanel sweep{&surface, state, host, panel};
-
-    QLineEdit *txtT() const { return panel.temperatureBox(); }
-};
-
-} // namespace
 
 class TestThermometer : public QObject
 {
@@ -78,7 +62,7 @@ void TestThermometer::tubeClick()
 {
     QFETCH(double, y);
     QFETCH(int, temperature);
-    Rig rig;
+    ThermometerRig rig;
     rig.panel.picIznadNiti_MouseDown(Qt::LeftButton, y);
     QCOMPARE(rig.txtT()->text(), QString::number(temperature));
     QCOMPARE(rig.state.temperature, temperature);
@@ -100,7 +84,7 @@ void TestThermometer::columnClick()
     QFETCH(QString, before);
     QFETCH(double, y);
     QFETCH(int, temperature);
-    Rig rig;
+    ThermometerRig rig;
     rig.txtT()->setText(before);
     rig.panel.NitTermometra_MouseDown(Qt::RightButton, y);
     QCOMPARE(rig.txtT()->text(), QString::number(temperature));
@@ -120,7 +104,7 @@ void TestThermometer::columnTop()
 {
     QFETCH(QString, text);
     QFETCH(double, top);
-    Rig rig;
+    ThermometerRig rig;
     rig.txtT()->setText(QStringLiteral("1"));
     rig.txtT()->setText(text);
     // To two decimals, as the column is placed in single precision.
@@ -148,7 +132,7 @@ void TestThermometer::scaleMarkClick()
     QFETCH(int, index);
     QFETCH(QString, caption);
     QFETCH(bool, kelvin);
-    Rig rig;
+    ThermometerRig rig;
     rig.state.kelvinScale = kelvin;
     rig.surface.show();
     auto *mark = rig.surface.findChild<QLabel *>(QStringLiteral("lblSkalaBroj_%1").arg(index));
@@ -177,7 +161,7 @@ void TestThermometer::typedText()
 {
     QFETCH(QString, text);
     QFETCH(int, temperature);
-    Rig rig;
+    ThermometerRig rig;
     rig.txtT()->setText(QStringLiteral("5"));
     const int refreshes = rig.host.refreshes;
     rig.txtT()->setText(text);
@@ -189,7 +173,7 @@ void TestThermometer::typedText()
 void TestThermometer::pressesArriveInTwips()
 {
     // At the design scale one pixel is 15 twips, so pixel 123 of the tube is 1845 twips down.
-    Rig rig;
+    ThermometerRig rig;
     rig.surface.resize(DesignSurface::DesignWidth / 15, DesignSurface::DesignHeight / 15);
     rig.surface.show();
     auto *tube = rig.surface.findChild<ThermometerPart *>(QStringLiteral("picIznadNiti"));
@@ -225,7 +209,7 @@ void TestThermometer::bulbStep()
     QFETCH(QString, stepTemp);
     QFETCH(int, button);
     QFETCH(int, step);
-    Rig rig;
+    ThermometerRig rig;
     rig.host.settings.StepTemp = stepTemp;
     rig.state.atomTicks = 7;
     QSignalSpy pressed(&rig.panel, &ThermometerPanel::bulbPressed);
@@ -238,7 +222,7 @@ void TestThermometer::bulbStep()
 
 void TestThermometer::bulbHeldRunsFreelyUntilReleased()
 {
-    Rig rig;
+    ThermometerRig rig;
     rig.host.settings.AutoClose = 1;
     rig.host.settings.TempEnd = QStringLiteral("-6000");
     rig.txtT()->setText(QStringLiteral("15"));
