@@ -85,7 +85,7 @@ std::optional<qint16> componentAfter(QStringView line, QStringView marker)
 // letters, including the full path the writers store after a picture was read.
 QString backgroundPath(QStringView value, const QString &programFolder)
 {
-    const QString name = value.trimmed().toString();
+    QString name = value.trimmed().toString();
     const bool rooted = name.startsWith(u'/') || name.startsWith(u'\\');
     if (!name.contains(u':') && name.size() > 3 && !rooted)
         return programFolder + name;
@@ -397,7 +397,7 @@ QString configFilePath(const QString &programFolder)
 
 QString findConfigFile(const QString &programFolder)
 {
-    const QString exact = configFilePath(programFolder);
+    QString exact = configFilePath(programFolder);
     if (QFileInfo(exact).isFile())
         return exact;
     // Name filters ignore letter case unless told otherwise. Only regular files are listed, so a

@@ -129,9 +129,11 @@ constexpr int slotOf(char first, char second)
     return (first - 'A') * 27 + (second == '\0' ? 0 : second - 'a' + 1);
 }
 
-constexpr std::array<short, 26 * 27> buildIndex()
+constexpr std::size_t slotCount = std::size_t{26} * 27;
+
+constexpr std::array<short, slotCount> buildIndex()
 {
-    std::array<short, 26 * 27> index{};
+    std::array<short, slotCount> index{};
     for (auto &slot : index)
         slot = -1;
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -142,7 +144,7 @@ constexpr std::array<short, 26 * 27> buildIndex()
     return index;
 }
 
-constexpr std::array<short, 26 * 27> symbolIndex = buildIndex();
+constexpr std::array<short, slotCount> symbolIndex = buildIndex();
 
 } // namespace
 
