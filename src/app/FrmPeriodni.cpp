@@ -82,7 +82,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &folder, QWidget *pare
     , m_surface(new DesignSurface(this))
 {
     setObjectName(QStringLiteral("frmPeriodni"));
-    setWindowTitle(QStringLiteral("Periodni sustav elemenata"));
+    setWindowTitle(QStringLiteral("Quon. - PERIODNI  SUSTAV  ELEMENATA"));
     setCentralWidget(m_surface);
     m_grid = new ElementGrid(m_surface, this);
     m_info = new InfoPanel(m_surface, this);

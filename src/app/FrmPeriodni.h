@@ -17,11 +17,11 @@ class DesktopSeam;
 class ElementGrid;
 class InfoPanel;
 class QToolButton;
+class SweepPanel;
+class ThermometerPanel;
 namespace pse {
 class ConfigStore;
 }
-class SweepPanel;
-class ThermometerPanel;
 
 // The main window: the whole program for the user. It owns the program-wide state and composes one
 // object per panel; a handler that crosses panels goes through here.
@@ -35,13 +35,15 @@ public:
     FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent = nullptr);
     ~FrmPeriodni() override;
 
-    // The start-up sequence. A file-not-found error ends it silently, any other error with a
-    // message; the window stays open with whatever was set up before.
+    // The start-up sequence. Any failure ends it with a message; the window stays open with
+    // whatever was set up before. A missing configuration file or background picture is no
+    // failure: the reader and ApplyConfig pass over those silently.
     void formLoad();
 
     void ApplyConfig();
     void SetNoviConfig();
     void refreshStateColours() override;
+
     // What the thermometer and the sweep ask of the window.
     void showElementAgain() override;
     void showElement(int index) override { cmdElement_Click(index); }
@@ -56,7 +58,9 @@ public:
     void applyConfig() override { ApplyConfig(); }
     void setRepaintAllStates() override { repaintAllStates = true; }
     void showError(const QString &message) override;
+
     pse::ConfigStore &configStore() const { return *m_configStore; }
+
     void cmdElement_Click(int index);
     // The right mouse button on an element pages the panel, or opens the calculator's insert menu.
     void cmdElement_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift,
