@@ -1,8 +1,8 @@
 #include "app/ElementGrid.h"
 
+#include "temperature/PropertyTables.h"
 #include "ui/DesignSurface.h"
 #include "ui/ElementButton.h"
-#include "temperature/PropertyTables.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "app/InfoPanel.h"
 
-#include "ui/DesignSurface.h"
-#include "ui/ElementButton.h"
 #include "calc/engine/NumberFormat.h"
 #include "elements/ElementDatabase.h"
 #include "temperature/PropertyTables.h"
+#include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -1,6 +1,5 @@
 #include "temperature/SweepPanel.h"
 
-#include "ui/DesignSurface.h"
 #include "config/NumberRule.h"
 #include "config/Settings.h"
 #include "temperature/SweepRules.h"
@@ -8,6 +7,7 @@
 #include "temperature/ThermometerHost.h"
 #include "temperature/ThermometerPanel.h"
 #include "temperature/ThermometerScale.h"
+#include "ui/DesignSurface.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

@@ -1,12 +1,12 @@
 #include "temperature/ThermometerPanel.h"
 
-#include "ui/DesignSurface.h"
 #include "config/NumberRule.h"
 #include "config/Settings.h"
 #include "temperature/TemperatureState.h"
 #include "temperature/ThermometerHost.h"
 #include "temperature/ThermometerPart.h"
 #include "temperature/ThermometerScale.h"
+#include "ui/DesignSurface.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "temperature/ThermometerPart.h"
 
-#include "ui/DesignSurface.h"
 #include "temperature/ThermometerScale.h"
+#include "ui/DesignSurface.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>
