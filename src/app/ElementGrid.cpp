@@ -73,10 +73,8 @@ QRect ElementGrid::buttonRect(int index)
 
 void ElementGrid::createButtons(DesignSurface *surface)
 {
-    PropertyTables tables;
-    setTemperature(tables);
     for (int i = 0; i < ButtonCount; ++i) {
-        auto *button = new ElementButton(QString::fromLatin1(tables.symbols[i]), surface);
+        auto *button = new ElementButton(QString::fromLatin1(PropertyTables::symbol(i)), surface);
         button->setObjectName(QStringLiteral("cmdElement_%1").arg(i));
         surface->place(button, buttonRect(i), 9.75);
         connect(button, &QAbstractButton::clicked, this, [this, i] { emit elementClicked(i); });

@@ -133,11 +133,15 @@ static_assert(std::size(Rows) == PropertyTables::Count);
 void setTemperature(PropertyTables &tables)
 {
     for (int i = 0; i < PropertyTables::Count; ++i) {
-        tables.symbols[i] = Rows[i].symbol;
         tables.meltingPoints[i] = Rows[i].melting;
         tables.boilingPoints[i] = Rows[i].boiling;
         tables.atomicMasses[i] = Rows[i].mass;
     }
+}
+
+const char *PropertyTables::symbol(int index)
+{
+    return Rows[index].symbol;
 }
 
 QString PropertyTables::valueText(double value, QChar decimalSeparator)

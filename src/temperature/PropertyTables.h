@@ -13,7 +13,9 @@ struct PropertyTables
     std::array<double, Count> meltingPoints{};
     std::array<double, Count> boilingPoints{};
     std::array<double, Count> atomicMasses{};
-    std::array<const char *, Count> symbols{};
+
+    // The caption of element button `index`: the symbol of its row.
+    static const char *symbol(int index);
 
     // The value as the system writes it: its shortest decimal text with the given separator.
     static QString valueText(double value, QChar decimalSeparator);
