@@ -200,8 +200,11 @@ TokenPass tokensAndCase(std::string_view in, const NormaliserSettings &settings,
         } else if (piece.size() == 1 && isIn(piece[0], "%/*^+-")) {
             pass.expressionMarksSeen = true;
         } else if (functionToken) {
-            // Also when a "*" was put before the token: "H2sin30" is no molar mass.
-            pass.expressionMarksSeen = true;
+            // A token that had a "*" put before it ("2*:sin") is no expression mark, so it does
+            // not send the line through the formula bracketing; it still means the result is no
+            // molar mass: "H2sin30" is not shown as one.
+            if (piece[0] == ':')
+                pass.expressionMarksSeen = true;
             molarMass = false;
         }
     }
