@@ -1,11 +1,11 @@
 // A screen left running: a million ticks of each sweep timer (about 28 hours of the temperature
 // timer), the temperature turning between 0 and 6000 while elements are shown and paged. Resident
 // memory must not creep: the target is less than 1 MiB of growth over the whole run.
-#include "app/DesktopSeam.h"
 #include "app/FrmPeriodni.h"
 #include "app/InfoPanel.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/ThermometerPanel.h"
+#include "ui/DesktopSeam.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // QMainWindow holding 110 coloured push buttons built the same way. Each iteration starts this
 // program again as a child that builds one window, waits for its first paint and exits, so
 // loading the libraries and creating the QApplication are counted for both.
-#include "app/DesktopSeam.h"
 #include "app/FrmPeriodni.h"
+#include "ui/DesktopSeam.h"
 
 #include <QApplication>
 #include <QEvent>

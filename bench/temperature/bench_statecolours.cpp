@@ -1,8 +1,8 @@
 // The sweep refreshes the table every 100 ms; a refresh, including repainting the buttons whose
 // state changed, should cost well under 1 ms of that.
-#include "app/DesktopSeam.h"
 #include "app/FrmPeriodni.h"
 #include "temperature/ThermometerPanel.h"
+#include "ui/DesktopSeam.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,12 +1,13 @@
 #include "app/ElementGrid.h"
 
 #include "temperature/PropertyTables.h"
+#include "temperature/StatePainter.h"
+#include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 #include "ui/ElementButton.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -52,7 +53,6 @@ ElementGrid::ElementGrid(DesignSurface *surface, QObject *parent)
 {
     createButtons(surface);
     createLegend(surface);
-    createRowLabels(surface);
 }
 
 QRect ElementGrid::buttonRect(int index)
@@ -89,7 +89,9 @@ void ElementGrid::createButtons(DesignSurface *surface)
 
 void ElementGrid::createLegend(DesignSurface *surface)
 {
-    const char *captions[] = {"Kruto", "Tekuće", "Plinovito", "Nepoznato"};
+    using pse::lang::TextId;
+    const TextId captions[] = {TextId::LegendSolid, TextId::LegendLiquid, TextId::LegendGas,
+                               TextId::LegendUnknown};
     for (int i = 0; i < 4; ++i) {
         const int left = 1770 + 1800 * i;
         auto *sample = new QFrame(surface);
@@ -99,51 +101,23 @@ void ElementGrid::createLegend(DesignSurface *surface)
         surface->place(sample, QRect(left, 6330, 330, 330), 0);
         m_legendSamples[i] = sample;
 
-        auto *label = new QLabel(QString::fromUtf8(captions[i]), surface);
+        auto *label = new QLabel(surface);
         label->setObjectName(QStringLiteral("lblStanje_%1").arg(i));
         label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
         surface->place(label, QRect(left + 420, 6330, 1350, 330), 9.75);
         m_legendLabels[i] = label;
+        m_texts.bind(captions[i], label);
     }
 }
 
-void ElementGrid::createRowLabels(DesignSurface *surface)
+void ElementGrid::applyColours(const StateColours &states, const QColor &legendText)
 {
-    for (int i = 0; i < 7; ++i) {
-        auto *label = new QLabel(QString::number(i + 1), surface);
-        label->setObjectName(QStringLiteral("Perioda_%1").arg(i));
-        label->setAlignment(Qt::AlignCenter);
-        surface->place(label, QRect(i == 5 ? 60 : 75, 780 + 540 * i, 240, 255), 9.75);
+    const QColor samples[] = {states.solid, states.liquid, states.gas, states.unknown};
+    for (std::size_t i = 0; i < 4; ++i) {
+        colours::setText(m_legendLabels[i], legendText);
+        colours::setFill(m_legendSamples[i], samples[i]);
     }
-
-    const char *rowNames[] = {"Lantanoidi", "Aktinoidi"};
-    const int rowTops[] = {4545, 5355};
-    for (int i = 0; i < 2; ++i) {
-        auto *label = new QLabel(QString::fromLatin1(rowNames[i]), surface);
-        label->setObjectName(QStringLiteral("lblImePerioda_%1").arg(i));
-        surface->place(label, QRect(1770, rowTops[i], 2400, 210), 8.25);
-    }
-
-    const struct
-    {
-        const char *name;
-        const char *caption;
-        int top;
-        const char *outline;
-        int outlineTop;
-    } rows[] = {{"cmdLantanoidi", "La-Lu", 3300, "picLantanoidi", 4725},
-                {"cmdAktinoidi", "Ac-Lr", 3840, "picAktinoidi", 5530}};
-    for (const auto &row : rows) {
-        auto *outline = new QFrame(surface);
-        outline->setObjectName(QString::fromLatin1(row.outline));
-        outline->setAutoFillBackground(true);
-        outline->hide();
-        surface->place(outline, QRect(1740, row.outlineTop, 7290, 625), 0);
-        outline->lower();
-
-        auto *button = new ElementButton(QString::fromLatin1(row.caption), surface);
-        button->setObjectName(QString::fromLatin1(row.name));
-        button->setBackgroundColour(QColor(255, 255, 0));
-        surface->place(button, QRect(1290, row.top, ButtonWidth, ButtonHeight), 8.25);
-    }
+    // Button 95 is painted by its state right after; from 96 on there is no state to paint.
+    for (int i = 95; i < ButtonCount; ++i)
+        button(i)->setBackgroundColour(states.unknown);
 }

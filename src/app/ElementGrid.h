@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/TextBinder.h"
+
 #include <QObject>
 #include <QRect>
 
@@ -9,10 +11,9 @@ class DesignSurface;
 class ElementButton;
 class QFrame;
 class QLabel;
-class QPushButton;
+struct StateColours;
 
-// The table itself: the 110 element buttons, the legend of states, the period labels and the
-// lanthanide and actinide rows with their buttons and outlines.
+// The table itself: the 110 element buttons and the legend of states beneath them.
 class ElementGrid : public QObject
 {
     Q_OBJECT
@@ -25,9 +26,12 @@ public:
     // Design rectangle (twips) of element button `index` (0..109).
     static QRect buttonRect(int index);
 
-    ElementButton *button(int index) const { return m_buttons.at(index); }
-    QLabel *legendLabel(int state) const { return m_legendLabels.at(state); }
-    QFrame *legendSample(int state) const { return m_legendSamples.at(state); }
+    ElementButton *button(int index) const { return m_buttons.at(std::size_t(index)); }
+
+    // The legend's colours and text colour, and the not-known colour of the buttons whose
+    // elements have no temperatures in the data.
+    void applyColours(const StateColours &states, const QColor &legendText);
+    void applyLanguage(int languageIndex) { m_texts.apply(languageIndex); }
 
 signals:
     void elementClicked(int index);
@@ -36,9 +40,9 @@ signals:
 private:
     void createButtons(DesignSurface *surface);
     void createLegend(DesignSurface *surface);
-    void createRowLabels(DesignSurface *surface);
 
     std::array<ElementButton *, ButtonCount> m_buttons{};
     std::array<QLabel *, 4> m_legendLabels{};
     std::array<QFrame *, 4> m_legendSamples{};
+    pse::lang::TextBinder m_texts;
 };

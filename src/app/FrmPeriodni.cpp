@@ -1,51 +1,23 @@
 #include "app/FrmPeriodni.h"
 
-#include "app/DesktopSeam.h"
 #include "app/ElementGrid.h"
 #include "app/InfoPanel.h"
+#include "app/TableLabels.h"
 #include "config/ConfigStore.h"
 #include "config/NumberRule.h"
-#include "lang/MainWindowTexts.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/ThermometerPanel.h"
 #include "ui/DesignSurface.h"
+#include "ui/DesktopSeam.h"
+#include "ui/DrawnButton.h"
 #include "ui/ElementButton.h"
+#include "ui/Glyphs.h"
 
 #include <QFileInfo>
-#include <QFrame>
-#include <QGuiApplication>
 #include <QImageReader>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMenu>
-#include <QPainter>
 #include <QScreen>
-#include <QToolButton>
-
-#include <stdexcept>
 
 namespace {
-
-QColor toColour(const pse::ColourTriple &c)
-{
-    return QColor(std::clamp<int>(c.r, 0, 255), std::clamp<int>(c.g, 0, 255),
-                  std::clamp<int>(c.b, 0, 255));
-}
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void setFillColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-}
 
 // One component of the background gradient at band i: rising, falling or fixed.
 int gradientComponent(const QString &setting, int band)
@@ -54,58 +26,34 @@ int gradientComponent(const QString &setting, int band)
         return 255 - band;
     if (setting == u"up")
         return band;
-    const auto whole = pse::toWhole16(pse::leadingNumber(setting));
-    return std::clamp<int>(whole.value_or(0), 0, 255);
-}
-
-QIcon exitIcon()
-{
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(200, 30, 30));
-    painter.setPen(QPen(Qt::black, 3));
-    painter.drawEllipse(4, 4, 56, 56);
-    painter.setPen(QPen(Qt::white, 8, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(22, 22, 42, 42);
-    painter.drawLine(42, 22, 22, 42);
-    return QIcon(pixmap);
+    return std::clamp<int>(pse::clampToWhole16(pse::leadingNumber(setting)), 0, 255);
 }
 
 } // namespace
 
-FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &folder, QWidget *parent)
+FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent)
     : QMainWindow(parent)
-    , programFolder(folder)
     , m_seam(seam)
     , m_surface(new DesignSurface(this))
 {
+    m_state.programFolder = programFolder;
     setObjectName(QStringLiteral("frmPeriodni"));
-    setWindowTitle(QStringLiteral("Quon. - PERIODNI  SUSTAV  ELEMENATA"));
     setCentralWidget(m_surface);
     m_grid = new ElementGrid(m_surface, this);
+    m_tableLabels = new TableLabels(m_surface, this);
     m_info = new InfoPanel(m_surface, this);
-    m_thermometer = new ThermometerPanel(m_surface, temperatureState, *this, this);
-    m_sweep = new SweepPanel(m_surface, temperatureState, *this, *m_thermometer, this);
+    m_thermometer = new ThermometerPanel(m_surface, m_state.temperature, m_state.settings, this);
+    m_sweep =
+        new SweepPanel(m_surface, m_state.temperature, m_state.settings, *m_thermometer, this);
 
-    m_imgIzlaz = new QToolButton(m_surface);
+    m_imgIzlaz = new DrawnButton(glyph::exit, DrawnButton::Face::Plain, m_surface);
     m_imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
-    m_imgIzlaz->setIcon(exitIcon());
-    m_imgIzlaz->setAutoRaise(true);
-    m_imgIzlaz->setFocusPolicy(Qt::NoFocus);
-    m_surface->place(m_imgIzlaz, QRect(10200, 6420, 420, 420), 0);
-    connect(m_imgIzlaz, &QToolButton::clicked, this, &FrmPeriodni::imgIzlaz_Click);
+    m_surface->place(m_imgIzlaz, QRect(10230, 6450, 360, 360), 0);
 
-    connect(m_grid, &ElementGrid::elementClicked, this, &FrmPeriodni::cmdElement_Click);
-
-    m_configStore =
-        std::make_unique<pse::ConfigStore>(settings, colourEditMode, *this, programFolder);
-    connect(m_grid, &ElementGrid::elementRightClicked, this,
-            [this](int index, const QPoint &globalPosition) {
-                cmdElement_MouseUp(index, Qt::RightButton, QGuiApplication::keyboardModifiers(),
-                                   globalPosition);
-            });
+    pse::ConfigHost &host = *this;
+    m_configStore = std::make_unique<pse::ConfigStore>(m_state.settings, m_state.colourEditMode,
+                                                       host, m_state.programFolder);
+    connectPanels();
 
     // The design is 715 x 465 pixels at 96 dpi, small on today's screens: open it at most of the
     // screen's size in the design's proportions, so it reads across a classroom from the start.
@@ -120,39 +68,49 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &folder, QWidget *pare
 
 FrmPeriodni::~FrmPeriodni() = default;
 
-QChar FrmPeriodni::detectDecimalSeparator()
+void FrmPeriodni::connectPanels()
 {
-    return QLocale::system().toString(0.5f).contains(u'.') ? u'.' : u',';
+    connect(m_imgIzlaz, &QAbstractButton::clicked, this, &FrmPeriodni::imgIzlaz_Click);
+    connect(m_grid, &ElementGrid::elementClicked, this, &FrmPeriodni::cmdElement_Click);
+    connect(m_grid, &ElementGrid::elementRightClicked, this, [this](int index, const QPoint &at) {
+        cmdElement_MouseUp(index, Qt::RightButton, at);
+    });
+
+    connect(m_thermometer, &ThermometerPanel::temperatureChanged, this,
+            &FrmPeriodni::refreshStateColours);
+    // The element is shown again in the new unit, also while the calculator is open.
+    connect(m_thermometer, &ThermometerPanel::unitSwitched, this,
+            [this] { showInPanel(m_info->shownIndex()); });
+    // Someone has taken the thermometer in hand: the sweep must not end the program behind them.
+    connect(m_thermometer, &ThermometerPanel::bulbReleased, this,
+            [this] { m_state.settings.AutoClose = 0; });
+
+    connect(m_sweep, &SweepPanel::elementDue, this,
+            [this] { cmdElement_Click(m_state.random.below(109)); });
+    connect(m_sweep, &SweepPanel::pageDue, m_info, &InfoPanel::cmdPageDn_Click);
+    connect(m_sweep, &SweepPanel::endOfSweep, this, &FrmPeriodni::imgIzlaz_Click);
+    connect(m_sweep, &SweepPanel::valuesAccepted, this, &FrmPeriodni::storeSweepValues);
 }
 
 void FrmPeriodni::formLoad()
 {
-    try {
-        LanguageIndex = 0;
-        temperatureState.thermometerIdle = true;
-        decimalsFormat = QStringLiteral("00");
-        readConfig();
-        temperatureState.kelvinScale = true;
-        setTemperature(tables);
-        decimalSeparator = detectDecimalSeparator();
-        ApplyConfig();
-        if (LanguageIndex != 0)
-            SetLanguage();
-        temperatureState.statesArmed = true;
-        cmdElement_Click(random.below(109));
-        refreshStateColours();
-        if (settings.AutoStart != 0)
-            m_sweep->cmdAuto_Click();
-        else
-            m_thermometer->setTemperatureText(QString::number(random.below(4000)));
-    } catch (const std::exception &error) {
-        m_seam.showMessage(this, QString::fromLocal8Bit(error.what()));
-    }
-}
-
-void FrmPeriodni::readConfig()
-{
-    m_configStore->ReadConfig();
+    m_state.settings.Language = 0;
+    m_state.temperature.thermometerIdle = true;
+    // Read before the configuration, which keeps the sweep values in the system's number format.
+    m_state.decimalSeparator = pse::systemDecimalSeparator();
+    m_configStore->ReadConfig(m_state.decimalSeparator);
+    m_state.temperature.kelvinScale = true;
+    setTemperature(m_state.tables);
+    ApplyConfig();
+    if (m_state.settings.Language != 0)
+        SetLanguage();
+    m_state.temperature.statesArmed = true;
+    cmdElement_Click(m_state.random.below(109));
+    refreshStateColours();
+    if (m_state.settings.AutoStart != 0)
+        m_sweep->cmdAuto_Click();
+    else
+        m_thermometer->setTemperatureText(QString::number(m_state.random.below(4000)));
 }
 
 void FrmPeriodni::setTemperatureText(const QString &text)
@@ -162,8 +120,7 @@ void FrmPeriodni::setTemperatureText(const QString &text)
 
 void FrmPeriodni::setStepTempText(const QString &text)
 {
-    if (auto *box = findChild<QLineEdit *>(QStringLiteral("txtStepTemp")))
-        box->setText(text);
+    m_sweep->showStepTemp(text);
 }
 
 void FrmPeriodni::showError(const QString &message)
@@ -173,59 +130,35 @@ void FrmPeriodni::showError(const QString &message)
 
 StateColours FrmPeriodni::stateColours() const
 {
-    return {toColour(settings.RGBKruto), toColour(settings.RGBTekuce),
-            toColour(settings.RGBPlinovito), toColour(settings.RGBNepoznato)};
+    const pse::Settings &s = m_state.settings;
+    return {s.RGBKruto.colour(), s.RGBTekuce.colour(), s.RGBPlinovito.colour(),
+            s.RGBNepoznato.colour()};
 }
 
 void FrmPeriodni::ApplyConfig()
 {
-    const QColor legendColour = toColour(settings.RGBLegenda);
-    const StateColours colours = stateColours();
-    for (int i = 0; i < 4; ++i) {
-        setTextColour(m_grid->legendLabel(i), legendColour);
-        setFillColour(m_grid->legendSample(i), colours.forState(i == 0   ? StateCode::Solid
-                                                                : i == 1 ? StateCode::Liquid
-                                                                : i == 2 ? StateCode::Gas
-                                                                         : StateCode::NotPainted));
-    }
-    const QColor labelColour = toColour(settings.RGBSkupine);
-    for (int i = 0; i < 7; ++i)
-        setTextColour(findChild<QLabel *>(QStringLiteral("Perioda_%1").arg(i)), labelColour);
-    for (int i = 0; i < 2; ++i)
-        setTextColour(findChild<QLabel *>(QStringLiteral("lblImePerioda_%1").arg(i)), legendColour);
-
-    for (int i = 95; i < ElementGrid::ButtonCount; ++i)
-        m_grid->button(i)->setBackgroundColour(colours.unknown);
-
-    const QColor fBlock = toColour(settings.RGBLantanoidi);
-    for (const char *name : {"cmdLantanoidi", "cmdAktinoidi"})
-        findChild<ElementButton *>(QString::fromLatin1(name))->setBackgroundColour(fBlock);
-    for (const char *name : {"picLantanoidi", "picAktinoidi"})
-        setFillColour(findChild<QFrame *>(QString::fromLatin1(name)), fBlock);
-    m_info->pageDownButton()->setBackgroundColour(fBlock);
-
-    m_sweep->applySettings(settings);
-
+    const pse::Settings &s = m_state.settings;
+    m_grid->applyColours(stateColours(), s.RGBLegenda.colour());
+    m_tableLabels->applySettings(s);
+    m_info->setPageButtonColour(s.RGBLantanoidi.colour());
+    m_sweep->applySettings();
     SetNoviConfig();
-    applyGradient();
-    applyBackgroundPicture();
-}
 
-void FrmPeriodni::applyGradient()
-{
     std::array<QColor, 256> bands;
     for (int i = 0; i < 256; ++i)
-        bands[i] =
-            QColor(gradientComponent(settings.R_Color, i), gradientComponent(settings.G_Color, i),
-                   gradientComponent(settings.B_Color, i));
+        bands[std::size_t(i)] =
+            QColor(gradientComponent(s.R_Color, i), gradientComponent(s.G_Color, i),
+                   gradientComponent(s.B_Color, i));
     m_surface->setGradient(bands);
+    applyBackgroundPicture();
 }
 
 void FrmPeriodni::applyBackgroundPicture()
 {
+    const QString &path = m_state.settings.Background;
     QImage picture;
-    if (settings.Background.contains(u'.') && QFileInfo::exists(settings.Background)) {
-        QImageReader reader(settings.Background);
+    if (path.contains(u'.') && QFileInfo::exists(path)) {
+        QImageReader reader(path);
         picture = reader.read();
         // A picture that is not there is passed over silently (the gradient shows instead); one
         // that is there but cannot be read is worth telling the teacher about.
@@ -237,7 +170,7 @@ void FrmPeriodni::applyBackgroundPicture()
 
 void FrmPeriodni::SetNoviConfig()
 {
-    switch (LanguageIndex) {
+    switch (m_state.settings.Language) {
     case 1:
         imgEN_Click();
         break;
@@ -257,105 +190,99 @@ void FrmPeriodni::SetNoviConfig()
     refreshStateColours();
 }
 
+void FrmPeriodni::setLanguageIndex(int languageIndex)
+{
+    m_state.settings.Language = qint16(languageIndex);
+    SetLanguage();
+}
+
 void FrmPeriodni::imgHR_Click()
 {
-    LanguageIndex = 0;
-    SetLanguage();
+    setLanguageIndex(0);
 }
 
 void FrmPeriodni::imgEN_Click()
 {
-    LanguageIndex = 1;
-    SetLanguage();
+    setLanguageIndex(1);
 }
 
 void FrmPeriodni::imgDE_Click()
 {
-    LanguageIndex = 2;
-    SetLanguage();
+    setLanguageIndex(2);
 }
 
 void FrmPeriodni::imgFR_Click()
 {
-    LanguageIndex = 3;
-    SetLanguage();
+    setLanguageIndex(3);
 }
 
 void FrmPeriodni::imgIT_Click()
 {
-    LanguageIndex = 4;
-    SetLanguage();
+    setLanguageIndex(4);
 }
 
 void FrmPeriodni::SetLanguage()
 {
-    pse::lang::applyMainWindowTexts(*this, LanguageIndex);
+    const int language = m_state.languageIndex();
+    setWindowTitle(pse::lang::text(pse::lang::TextId::MainTitle, language));
+    m_imgIzlaz->setToolTip(pse::lang::text(pse::lang::TextId::TipExit, language));
+    m_grid->applyLanguage(language);
+    m_tableLabels->applyLanguage(language);
+    m_info->applyLanguage(language);
+    m_thermometer->applyLanguage(language);
+    m_sweep->applyLanguage(language);
 }
 
 void FrmPeriodni::refreshStateColours()
 {
-    TemperatureState &s = temperatureState;
-    if (!s.statesArmed) {
-        s.statesArmed = true;
+    TemperatureState &t = m_state.temperature;
+    if (!t.statesArmed) {
+        t.statesArmed = true;
         return;
     }
-    const int celsius = celsiusFromReading(s.temperature, s.kelvinScale);
-    statePainter.refresh(celsius, repaintAllStates, tables, stateColours(),
-                         [this](int index, const QColor &colour) {
-                             m_grid->button(index)->setBackgroundColour(colour);
-                         });
-    repaintAllStates = false;
-    const int shown = std::clamp(m_info->shownAtomicNumber(), 0, ElementGrid::ButtonCount - 1);
-    m_info->setTileColour(m_grid->button(shown)->backgroundColour());
+    const int celsius = celsiusFromReading(t.temperature, t.kelvinScale);
+    m_state.statePainter.refresh(celsius, m_state.repaintAllStates, m_state.tables, stateColours(),
+                                 [this](int index, const QColor &colour) {
+                                     m_grid->button(index)->setBackgroundColour(colour);
+                                 });
+    m_state.repaintAllStates = false;
+    m_info->setTileColour(m_grid->button(m_info->shownIndex())->backgroundColour());
 }
 
 void FrmPeriodni::cmdElement_Click(int index)
 {
-    const ElementButton *button = m_grid->button(index);
-    if (calculatorMode) {
-        // While the calculator is open an element click types its symbol instead of showing it.
-        if (auto *input = findChild<QLineEdit *>(QStringLiteral("txtUnosFormule"))) {
-            input->insert(button->text());
-            input->setFocus();
-        }
+    // While the calculator is open an element click types its symbol instead of showing it.
+    if (m_state.calculatorMode)
         return;
-    }
+    showInPanel(index);
+}
+
+void FrmPeriodni::showInPanel(int index)
+{
+    const ElementButton *button = m_grid->button(index);
     m_info->showElement(index, button->text(),
-                        {tables, LanguageIndex, temperatureState.kelvinScale, decimalSeparator},
+                        {m_state.tables, m_state.settings.Language, m_state.temperature.kelvinScale,
+                         m_state.decimalSeparator},
                         button->backgroundColour());
 }
 
-void FrmPeriodni::cmdElement_MouseUp(int, Qt::MouseButton button, Qt::KeyboardModifiers,
-                                     const QPoint &globalPosition)
+void FrmPeriodni::cmdElement_MouseUp(int, Qt::MouseButton button, const QPoint &)
 {
     if (button != Qt::RightButton)
         return;
-    if (calculatorMode) {
-        if (auto *menu = findChild<QMenu *>(QStringLiteral("mnuInsert")))
-            menu->popup(globalPosition);
+    if (m_state.calculatorMode)
         return;
-    }
     m_info->cmdPageDn_Click();
 }
 
-void FrmPeriodni::showElementAgain()
+void FrmPeriodni::storeSweepValues(const SweepValues &values)
 {
-    // Bypasses cmdElement_Click: with the calculator open that would type the symbol instead.
-    const int index = std::clamp(m_info->shownAtomicNumber(), 0, ElementGrid::ButtonCount - 1);
-    const ElementButton *button = m_grid->button(index);
-    m_info->showElement(index, button->text(),
-                        {tables, LanguageIndex, temperatureState.kelvinScale, decimalSeparator},
-                        button->backgroundColour());
-}
-
-void FrmPeriodni::pageDown()
-{
-    m_info->cmdPageDn_Click();
-}
-
-void FrmPeriodni::endProgram()
-{
-    m_seam.endProgram();
+    pse::Settings &s = m_state.settings;
+    s.TempStart = values.tempStart;
+    s.TempEnd = values.tempEnd;
+    s.StepTemp = values.stepTemp;
+    s.StepAtom = values.stepAtom;
+    s.AutoScroll = values.autoScroll ? 1 : 0;
 }
 
 void FrmPeriodni::imgIzlaz_Click()

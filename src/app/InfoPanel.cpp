@@ -3,8 +3,11 @@
 #include "calc/engine/NumberFormat.h"
 #include "elements/ElementDatabase.h"
 #include "temperature/PropertyTables.h"
+#include "temperature/StatePainter.h"
+#include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 #include "ui/ElementButton.h"
+#include "ui/FittingLabel.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -18,6 +21,8 @@
 #include <cstdlib>
 
 namespace {
+
+using pse::lang::TextId;
 
 // The panel's frame is as wide as its viewport; rows are inset so that no text touches the edge.
 constexpr int ViewportLeft = 2730;
@@ -106,12 +111,14 @@ const std::string &nameIn(const ElementRecord &record, int languageIndex)
     }
 }
 
-void setTextColour(QWidget *widget, const QColor &colour)
+// The eleven elements that are gases at 20 °C have their densities in grams per litre, a
+// thousand times the unit of the others.
+QString densityUnit(const PropertyTables &tables, int index)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
+    const double melting = tables.meltingPoints[index];
+    const bool gas =
+        melting != 0 && stateAt(20, melting, tables.boilingPoints[index]) == StateCode::Gas;
+    return gas ? QStringLiteral("g / L (20°C)") : QStringLiteral("g / cm3 (20°C)");
 }
 
 } // namespace
@@ -133,38 +140,37 @@ void InfoPanel::createTile(DesignSurface *surface)
     m_picElement->setAutoFillBackground(true);
     surface->place(m_picElement, QRect(1290, 150, 1380, 1380), 0);
 
-    const auto tileLabel = [&](const char *name, const QRect &twips, qreal points,
-                               Qt::Alignment alignment, const QString &tip) {
-        auto *label = new QLabel(m_picElement);
+    const auto tileLabel = [&](QLabel *label, const char *name, const QRect &twips, qreal points,
+                               Qt::Alignment alignment, TextId tip) {
         label->setObjectName(QString::fromLatin1(name));
         label->setAlignment(alignment);
-        label->setToolTip(tip);
         surface->place(label, twips, points);
+        m_texts.bind(tip, label);
         return label;
     };
-    m_lblBroj = tileLabel("lblBroj", QRect(75, 30, 1230, 300), 12, Qt::AlignLeft | Qt::AlignVCenter,
-                          QStringLiteral("Atomski broj"));
-    // Design-time caption: the state colouring reads it before the first element is shown.
-    m_lblBroj->setText(QStringLiteral("1"));
-    m_lblSimbol = tileLabel("lblSimbol", QRect(30, 300, 1320, 600), 30, Qt::AlignCenter,
-                            QStringLiteral("Simbol elementa"));
+    m_lblBroj = tileLabel(new QLabel(m_picElement), "lblBroj", QRect(75, 30, 1230, 300), 12,
+                          Qt::AlignLeft | Qt::AlignVCenter, TextId::TipAtomicNumber);
+    m_lblSimbol = tileLabel(new QLabel(m_picElement), "lblSimbol", QRect(30, 300, 1320, 600), 30,
+                            Qt::AlignCenter, TextId::TipSymbol);
     QFont bold = m_lblSimbol->font();
     bold.setBold(true);
     m_lblSimbol->setFont(bold);
-    m_lblIme = tileLabel("lblIme", QRect(30, 900, 1320, 240), 9.75, Qt::AlignCenter,
-                         QStringLiteral("Ime elementa"));
-    m_lblAtomMas = tileLabel("lblAtomMas", QRect(30, 1130, 1320, 240), 9.75, Qt::AlignCenter,
-                             QStringLiteral("Relativna atomska masa"));
+    m_lblIme = new FittingLabel(m_picElement);
+    tileLabel(m_lblIme, "lblIme", QRect(30, 900, 1320, 240), 9.75, Qt::AlignCenter,
+              TextId::TipName);
+    m_lblAtomMas = tileLabel(new QLabel(m_picElement), "lblAtomMas", QRect(30, 1130, 1320, 240),
+                             9.75, Qt::AlignCenter, TextId::TipAtomicMass);
 }
 
-QLabel *InfoPanel::valueLabel(const char *name, const char *captionName, const QString &caption,
-                              int top, const QString &unit)
+QLabel *InfoPanel::valueLabel(const char *name, const char *captionName, TextId caption, int top,
+                              const QString &unit)
 {
     const int width = ViewportWidth;
-    auto *captionLabel = new QLabel(caption, m_fraSvojstva);
+    auto *captionLabel = new QLabel(m_fraSvojstva);
     captionLabel->setObjectName(QString::fromLatin1(captionName));
     captionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTextColour(captionLabel, QColor(0, 0, 128));
+    colours::setText(captionLabel, QColor(0, 0, 128));
+    m_texts.bind(caption, captionLabel);
     m_surface->place(captionLabel,
                      QRect(CaptionLeft, top, width - CaptionLeft - RightMargin, CaptionHeight),
                      CaptionPoints);
@@ -200,10 +206,10 @@ void InfoPanel::createPanel(DesignSurface *surface)
     surface->place(m_fraSvojstva, QRect(0, 0, ViewportWidth, FrameHeight), 0);
 
     // Page 1: the atom and its history.
-    m_lblElConfig = valueLabel("lblElConfig", "imeElektron",
-                               QStringLiteral("Elektronska konfiguracija"), rowTop(0, 100));
+    m_lblElConfig =
+        valueLabel("lblElConfig", "imeElektron", TextId::CaptionConfiguration, rowTop(0, 100));
     m_lblGodOtkrice =
-        valueLabel("lblGodOtkrice", "imeOtkrice", QStringLiteral("Godina otkrića"), rowTop(0, 600));
+        valueLabel("lblGodOtkrice", "imeOtkrice", TextId::CaptionDiscovery, rowTop(0, 600));
     m_txtOtkrio = new QLineEdit(m_fraSvojstva);
     m_txtOtkrio->setObjectName(QStringLiteral("txtOtkrio"));
     m_txtOtkrio->setReadOnly(true);
@@ -218,37 +224,33 @@ void InfoPanel::createPanel(DesignSurface *surface)
 
     // Page 2: the two temperatures the thermometer is compared with, with room to read them.
     m_lblTempTaljenja =
-        valueLabel("lblTempTaljenja", "imeTaliste", QStringLiteral("Talište"), rowTop(1, 200));
+        valueLabel("lblTempTaljenja", "imeTaliste", TextId::CaptionMelting, rowTop(1, 200));
     m_lblTempVrenja =
-        valueLabel("lblTempVrenja", "imeVreliste", QStringLiteral("Vrelište"), rowTop(1, 830));
+        valueLabel("lblTempVrenja", "imeVreliste", TextId::CaptionBoiling, rowTop(1, 830));
 
     // Page 3: heat.
-    m_lblTopTaljenja =
-        valueLabel("lblTopTaljenja", "imeTopTaljenja", QStringLiteral("Toplina taljenja"),
-                   rowTop(2, 60), QStringLiteral("kJ / mol"));
-    m_lblTopVrenja =
-        valueLabel("lblTopVrenja", "imeTopVrenja", QStringLiteral("Toplina isparavanja"),
-                   rowTop(2, 500), QStringLiteral("kJ /mol"));
+    m_lblTopTaljenja = valueLabel("lblTopTaljenja", "imeTopTaljenja", TextId::CaptionHeatOfFusion,
+                                  rowTop(2, 60), QStringLiteral("kJ / mol"));
+    m_lblTopVrenja = valueLabel("lblTopVrenja", "imeTopVrenja", TextId::CaptionHeatOfVaporisation,
+                                rowTop(2, 500), QStringLiteral("kJ /mol"));
     m_lblTopVodljiv =
-        valueLabel("lblTopVodljiv", "imeTopVodljiv", QStringLiteral("Toplinska vodljivost"),
+        valueLabel("lblTopVodljiv", "imeTopVodljiv", TextId::CaptionThermalConductivity,
                    rowTop(2, 940), QStringLiteral("W / m K"));
 
     // Page 4: chemistry.
-    m_lblOxidBroj =
-        valueLabel("lblOxidBroj", "imeOxid", QStringLiteral("Oksidacijski broj"), rowTop(3, 60));
-    m_lblElektroNeg =
-        valueLabel("lblElektroNeg", "imeElNegativ", QStringLiteral("Elektronegativnost"),
-                   rowTop(3, 500), QStringLiteral("Pauling"));
-    m_lblRadijus = valueLabel("lblRadijus", "imeRadijus", QStringLiteral("Radijus atoma"),
-                              rowTop(3, 940), QStringLiteral("pm"));
+    m_lblOxidBroj = valueLabel("lblOxidBroj", "imeOxid", TextId::CaptionOxidation, rowTop(3, 60));
+    m_lblElektroNeg = valueLabel("lblElektroNeg", "imeElNegativ", TextId::CaptionElectronegativity,
+                                 rowTop(3, 500), QStringLiteral("Pauling"));
+    m_lblRadijus = valueLabel("lblRadijus", "imeRadijus", TextId::CaptionRadius, rowTop(3, 940),
+                              QStringLiteral("pm"));
 
     // Page 5: the element in bulk.
     m_lblElVodljiv =
-        valueLabel("lblElVodljiv", "imeElVodljiv", QStringLiteral("Električna vodljivost"),
+        valueLabel("lblElVodljiv", "imeElVodljiv", TextId::CaptionElectricalConductivity,
                    rowTop(4, 60), QStringLiteral("S / m"));
-    m_lblMolVolumen = valueLabel("lblMolVolumen", "imeMolVolumen", QStringLiteral("Molni volumen"),
+    m_lblMolVolumen = valueLabel("lblMolVolumen", "imeMolVolumen", TextId::CaptionMolarVolume,
                                  rowTop(4, 500), QStringLiteral("cm3 / mol"));
-    m_lblGustoca = valueLabel("lblGustoca", "imeGustoca", QStringLiteral("Gustoća"), rowTop(4, 940),
+    m_lblGustoca = valueLabel("lblGustoca", "imeGustoca", TextId::CaptionDensity, rowTop(4, 940),
                               QStringLiteral("g / cm3 (20°C)"));
 
     m_vsbSvojstva = new QScrollBar(Qt::Vertical, surface);
@@ -285,24 +287,29 @@ void InfoPanel::createNameLabels(DesignSurface *surface)
     }
 }
 
-int InfoPanel::shownAtomicNumber() const
-{
-    return m_lblBroj->text().toInt();
-}
-
 void InfoPanel::setTileColour(const QColor &colour)
 {
-    // Every sweep tick sets the tile's colour; an unchanged one must not cost a repaint.
-    if (m_picElement->palette().color(QPalette::Window) == colour)
-        return;
-    QPalette palette = m_picElement->palette();
-    palette.setColor(QPalette::Window, colour);
-    m_picElement->setPalette(palette);
+    // Every sweep tick sets the tile's colour; an unchanged one costs no repaint.
+    colours::setFill(m_picElement, colour);
+}
+
+void InfoPanel::setPageButtonColour(const QColor &colour)
+{
+    m_cmdPageDn->setBackgroundColour(colour);
+}
+
+void InfoPanel::applyLanguage(int languageIndex)
+{
+    m_texts.apply(languageIndex);
+    // The element on show takes its name in the new language from the hidden label that holds it.
+    const int column = languageIndex >= 1 && languageIndex <= 4 ? languageIndex : 0;
+    m_lblIme->setText(m_nameLabels[std::size_t(column)]->text());
 }
 
 void InfoPanel::showElement(int index, const QString &symbol, const Context &context,
                             const QColor &tileColour)
 {
+    m_shownIndex = index;
     m_record.symbol = symbol.toStdString();
     lookupElement(m_record);
     const ElementRecord &r = m_record;
@@ -345,6 +352,7 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
 
     m_lblOxidBroj->setText(optionalText(r.oxidationStates));
     m_lblGustoca->setText(optionalText(r.density));
+    m_lblGustoca->setToolTip(densityUnit(context.tables, index));
 
     setTileColour(tileColour);
 }

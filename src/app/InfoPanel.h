@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/ElementRecord.h"
+#include "lang/TextBinder.h"
 
 #include <QColor>
 #include <QObject>
@@ -9,6 +10,7 @@
 
 class DesignSurface;
 class ElementButton;
+class FittingLabel;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -39,9 +41,13 @@ public:
 
     explicit InfoPanel(DesignSurface *surface, QObject *parent = nullptr);
 
-    // The atomic number on show; the state colouring and the unit switch read it back.
-    int shownAtomicNumber() const;
+    // The button index on show (0..109; 0 is the extra hydrogen button), kept from the last
+    // showElement so that nothing has to read it back from a caption.
+    int shownIndex() const { return m_shownIndex; }
     void setTileColour(const QColor &colour);
+    void setPageButtonColour(const QColor &colour);
+    // The captions and tooltips of the language, and the shown element's name in it.
+    void applyLanguage(int languageIndex);
 
     // Shows the element of button `index` (0..109; 0 repeats hydrogen) whose caption is `symbol`:
     // looks it up, fills the tile and every row, and paints the tile in `tileColour`. The scroll
@@ -49,33 +55,29 @@ public:
     void showElement(int index, const QString &symbol, const Context &context,
                      const QColor &tileColour);
 
-    // The record of the element on show, as the lookup filled it.
-    const ElementRecord &elementRecord() const { return m_record; }
-
     // Next page; after the last one back to the first.
     void cmdPageDn_Click();
     void vsbSvojstva_Change();
-
-    QScrollBar *scrollBar() const { return m_vsbSvojstva; }
-    ElementButton *pageDownButton() const { return m_cmdPageDn; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *valueLabel(const char *name, const char *captionName, const QString &caption, int top,
-                       const QString &unit = {});
+    QLabel *valueLabel(const char *name, const char *captionName, pse::lang::TextId caption,
+                       int top, const QString &unit = {});
     void createTile(DesignSurface *surface);
     void createPanel(DesignSurface *surface);
     void createNameLabels(DesignSurface *surface);
 
     DesignSurface *m_surface;
     ElementRecord m_record;
+    int m_shownIndex = 1;
     int m_wheelDelta = 0;
+    pse::lang::TextBinder m_texts;
 
     QFrame *m_picElement = nullptr;
     QLabel *m_lblSimbol = nullptr;
-    QLabel *m_lblIme = nullptr;
+    FittingLabel *m_lblIme = nullptr;
     QLabel *m_lblBroj = nullptr;
     QLabel *m_lblAtomMas = nullptr;
     // Croatian, English, German, French, Italian, in language-index order.

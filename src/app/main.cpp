@@ -1,5 +1,5 @@
-#include "app/DesktopSeam.h"
 #include "app/FrmPeriodni.h"
+#include "ui/DesktopSeam.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QtGlobal>
+
+#include <algorithm>
 
 namespace pse {
 
@@ -16,6 +19,14 @@ struct ColourTriple
     // The packed colour value R + 256 G + 65536 B that the configuration file's comments talk
     // about.
     constexpr int packed() const { return r + 256 * g + 65536 * b; }
+
+    // The colour painted: a component outside 0..255 (possible in a hand-edited file) is taken
+    // as the nearer end of the range.
+    QColor colour() const
+    {
+        return QColor(std::clamp<int>(r, 0, 255), std::clamp<int>(g, 0, 255),
+                      std::clamp<int>(b, 0, 255));
+    }
 
     friend constexpr bool operator==(const ColourTriple &, const ColourTriple &) = default;
 };

@@ -33,7 +33,7 @@ inline constexpr qint64 maxConfigFileBytes = 1024 * 1024;
 // The sweep values and numeric gradient components are stored in the system's number format, that
 // is with `decimalSeparator` in place of the "." the file uses.
 bool parseConfig(QByteArrayView bytes, const QString &programFolder, Settings &out,
-                 const QString &decimalSeparator = QStringLiteral("."));
+                 QChar decimalSeparator = u'.');
 
 // The whole file as the writers store it: comments in the chosen language, CR LF after every line,
 // UTF-8. The first line carries `now` in the short date-and-time format of `locale`.
@@ -56,14 +56,10 @@ QString findConfigFile(const QString &programFolder);
 
 // Reads and parses the configuration file of `programFolder`. A missing, unreadable or oversized
 // file, or a value out of range, gives the defaults with `abandoned` set.
-ReadResult readConfigFile(const QString &programFolder,
-                          const QString &decimalSeparator = QStringLiteral("."));
+ReadResult readConfigFile(const QString &programFolder, QChar decimalSeparator = u'.');
 
 // Replaces the file at `path` with `bytes` all at once: either the new content is complete on disk
 // or the old file is untouched. Returns the platform's description of the failure, if any.
 std::optional<QString> writeConfigFile(const QString &path, const QByteArray &bytes);
-
-// The decimal separator of the user's number format, for the sweep values read from the file.
-QString systemDecimalSeparator();
 
 } // namespace pse

@@ -7,12 +7,11 @@
 namespace pse {
 
 ConfigStore::ConfigStore(Settings &settings, qint16 &colourEditMode, ConfigHost &host,
-                         const QString &programFolder, const QString &decimalSeparator)
+                         const QString &programFolder)
     : m_settings(settings)
     , m_colourEditMode(colourEditMode)
     , m_host(host)
     , m_programFolder(programFolder)
-    , m_decimalSeparator(decimalSeparator)
 {
     // A relative background picture name is joined to the folder by plain concatenation.
     if (!m_programFolder.isEmpty() && !m_programFolder.endsWith(u'/') &&
@@ -29,10 +28,10 @@ void ConfigStore::SetDefaultConfig()
     }
 }
 
-void ConfigStore::ReadConfig()
+void ConfigStore::ReadConfig(QChar decimalSeparator)
 {
     SetDefaultConfig();
-    const ReadResult result = readConfigFile(m_programFolder, m_decimalSeparator);
+    const ReadResult result = readConfigFile(m_programFolder, decimalSeparator);
     if (result.abandoned) {
         m_colourEditMode = abandonedReadMode;
         SetDefaultConfig();

@@ -20,19 +20,18 @@ public:
     // defaults; 0..2 belong to the configuration dialog.
     static constexpr qint16 abandonedReadMode = 3;
 
-    // `programFolder` is the folder of the executable; `decimalSeparator` is the one sweep values
-    // read from the file are shown with.
+    // `programFolder` is the folder of the executable.
     ConfigStore(Settings &settings, qint16 &colourEditMode, ConfigHost &host,
-                const QString &programFolder,
-                const QString &decimalSeparator = systemDecimalSeparator());
+                const QString &programFolder);
 
     // Every field back to its default. After an abandoned read it also re-applies the settings, so
     // the window never keeps a half-read file's colours.
     void SetDefaultConfig();
 
     // Start-up: fills the Settings from the file, then hands the start temperature and the sweep
-    // step to the window. A missing or broken file gives the defaults silently.
-    void ReadConfig();
+    // step to the window. A missing or broken file gives the defaults silently. The sweep values
+    // are kept with `decimalSeparator`, the one the system shows numbers with.
+    void ReadConfig(QChar decimalSeparator);
 
     // Save with Croatian or English comments. The dialog stores its values into the Settings
     // before calling and closes itself only when this returns true. On failure the platform's
@@ -50,7 +49,6 @@ private:
     qint16 &m_colourEditMode;
     ConfigHost &m_host;
     QString m_programFolder;
-    QString m_decimalSeparator;
 };
 
 } // namespace pse

@@ -1,5 +1,8 @@
 #include "config/NumberRule.h"
 
+#include <QLocale>
+
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -43,21 +46,30 @@ double leadingNumber(QStringView text)
     if (!anyDigit)
         return 0.0;
     std::size_t end = i;
+    bool negativeExponent = false;
     if (i < compact.size() && (compact[i] == 'e' || compact[i] == 'E')) {
         std::size_t k = i + 1;
+        negativeExponent = k < compact.size() && compact[k] == '-';
         if (k < compact.size() && (compact[k] == '+' || compact[k] == '-'))
             ++k;
         if (digitAt(k)) {
             while (digitAt(k))
                 ++k;
             end = k;
+        } else {
+            negativeExponent = false;
         }
     }
-    // strtod here sees only ASCII digits, sign, "." and exponent, so the C locale's decimal point
-    // is the only one it can meet.
-    const std::string number = compact.substr(0, end);
-    const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : std::copysign(std::numeric_limits<double>::max(), value);
+    // from_chars reads "." whatever the C library's locale says: under a Croatian locale strtod
+    // would stop at the "." and read "20.6" as 20.
+    double value = 0;
+    const char *first = compact.data() + (compact[0] == '+' ? 1 : 0);
+    if (std::from_chars(first, compact.data() + end, value).ec == std::errc::result_out_of_range) {
+        // Too large a magnitude is the largest double of its sign; too small a one is zero.
+        const double magnitude = negativeExponent ? 0.0 : std::numeric_limits<double>::max();
+        return compact[0] == '-' ? -magnitude : magnitude;
+    }
+    return value;
 }
 
 std::optional<qint16> toWhole16(double value)
@@ -79,6 +91,11 @@ qint16 clampToWhole16(double value)
     if (value >= 32767.0)
         return 32767;
     return static_cast<qint16>(std::nearbyint(value));
+}
+
+QChar systemDecimalSeparator()
+{
+    return QLocale::system().toString(0.5f).contains(u'.') ? u'.' : u',';
 }
 
 } // namespace pse

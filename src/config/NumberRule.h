@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -20,5 +21,8 @@ std::optional<qint16> toWhole16(double value);
 
 // As toWhole16, but a value outside the range is pinned to its nearer end.
 qint16 clampToWhole16(double value);
+
+// The decimal separator of the system's number format, "." or ",": the one numbers are shown with.
+QChar systemDecimalSeparator();
 
 } // namespace pse

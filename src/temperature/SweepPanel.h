@@ -1,18 +1,20 @@
 #pragma once
 
+#include "lang/TextBinder.h"
+
 #include <QObject>
+#include <QString>
 
 #include <array>
 
+class ClickableLabel;
 class DesignSurface;
+class DrawnButton;
 class QCheckBox;
 class QFrame;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class QToolButton;
-class ThermometerHost;
 class ThermometerPanel;
 struct TemperatureState;
 
@@ -20,27 +22,36 @@ namespace pse {
 struct Settings;
 }
 
+// What the sweep's settings frame hands over when OK is pressed, as typed.
+struct SweepValues
+{
+    QString tempStart;
+    QString tempEnd;
+    QString stepTemp;
+    QString stepAtom;
+    bool autoScroll = false;
+};
+Q_DECLARE_METATYPE(SweepValues)
+
 // The automatic sweep: the start/stop button, its settings frame and the two timers that run the
-// temperature up and down and show one element after another. The temperature is written only
-// through the thermometer's text box.
+// temperature up and down and ask for one element after another. The temperature is written only
+// through the thermometer's text box; the settings are read, never written, here.
 class SweepPanel : public QObject
 {
     Q_OBJECT
 
 public:
-    SweepPanel(DesignSurface *surface, TemperatureState &state, ThermometerHost &host,
+    SweepPanel(DesignSurface *surface, TemperatureState &state, const pse::Settings &settings,
                ThermometerPanel &thermometer, QObject *parent = nullptr);
 
     // Fills the frame's fields from the settings (at start-up and after every saved configuration).
-    void applySettings(const pse::Settings &settings);
+    void applySettings();
+    // The reader shows the step it read at once, before the settings are applied.
+    void showStepTemp(const QString &text);
+    void applyLanguage(int languageIndex) { m_texts.apply(languageIndex); }
     // Stops both timers and shows "START", as every tool button does.
     void stopSweep();
     bool isRunning() const;
-
-    QTimer *temperatureTimer() const { return m_TimerTemp; }
-    QTimer *atomTimer() const { return m_TimerAtom; }
-    QPushButton *autoButton() const { return m_cmdAuto; }
-    QFrame *settingsFrame() const { return m_fraAuto; }
 
     void cmdAuto_Click();
     void TimerTemp_Timer();
@@ -48,13 +59,15 @@ public:
     void cmdSetTemp_Click();
     void cmdAutoOK_Click();
     void cmdAutoCancel_Click();
-    void lblAuto_Click();
-    // field: 0 TempStart, 1 TempEnd, 2 StepTemp, 3 StepAtom.
-    void fieldLabel_Click(int field);
-    void fieldBox_GotFocus(int field);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+signals:
+    // A random element is due in the information panel, and the next page of it.
+    void elementDue();
+    void pageDue();
+    // The sweep reached its end with AutoClose set.
+    void endOfSweep();
+    // OK was pressed: the values are to be stored before the sweep starts with them.
+    void valuesAccepted(const SweepValues &values);
 
 private:
     void buildFrame(DesignSurface *surface);
@@ -64,17 +77,15 @@ private:
     void startSweep();
 
     TemperatureState &m_state;
-    ThermometerHost &m_host;
+    const pse::Settings &m_settings;
     ThermometerPanel &m_thermometer;
     QTimer *m_TimerTemp;
     QTimer *m_TimerAtom;
     QPushButton *m_cmdAuto;
-    QToolButton *m_cmdSetTemp;
+    DrawnButton *m_cmdSetTemp;
     QFrame *m_fraAuto = nullptr;
-    QLabel *m_lblAuto = nullptr;
-    std::array<QLabel *, 4> m_fieldLabels{};
+    // TempStart, TempEnd, StepTemp, StepAtom.
     std::array<QLineEdit *, 4> m_fieldBoxes{};
     QCheckBox *m_chkScroll = nullptr;
-    QPushButton *m_cmdAutoOK = nullptr;
-    QPushButton *m_cmdAutoCancel = nullptr;
+    pse::lang::TextBinder m_texts;
 };

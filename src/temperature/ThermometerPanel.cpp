@@ -3,14 +3,12 @@
 #include "config/NumberRule.h"
 #include "config/Settings.h"
 #include "temperature/TemperatureState.h"
-#include "temperature/ThermometerHost.h"
 #include "temperature/ThermometerPart.h"
 #include "temperature/ThermometerScale.h"
+#include "ui/ClickableLabel.h"
 #include "ui/DesignSurface.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 
 namespace {
 
@@ -33,16 +31,16 @@ QString unitCaption(bool kelvin)
 } // namespace
 
 ThermometerPanel::ThermometerPanel(DesignSurface *surface, TemperatureState &state,
-                                   ThermometerHost &host, QObject *parent)
+                                   const pse::Settings &settings, QObject *parent)
     : QObject(parent)
     , m_surface(surface)
     , m_state(state)
-    , m_host(host)
+    , m_settings(settings)
     , m_txtT(new QLineEdit(QStringLiteral("0"), surface))
     , m_picIznadNiti(new ThermometerPart(ThermometerPart::Kind::Tube, surface, surface))
     , m_NitTermometra(new ThermometerPart(ThermometerPart::Kind::Column, surface, m_picIznadNiti))
     , m_imgRezervoar(new ThermometerPart(ThermometerPart::Kind::Bulb, surface, surface))
-    , m_lblTermometar(new QLabel(unitCaption(true), surface))
+    , m_lblTermometar(new ClickableLabel(surface))
 {
     m_picIznadNiti->setObjectName(QStringLiteral("picIznadNiti"));
     surface->place(m_picIznadNiti, QRectF(TubeLeft, TubeTop, TubeWidth, TubeHeight), 0);
@@ -54,11 +52,11 @@ ThermometerPanel::ThermometerPanel(DesignSurface *surface, TemperatureState &sta
     surface->place(m_imgRezervoar, QRectF(TubeLeft - 150, TubeTop + TubeHeight - 140, 540, 540), 0);
 
     for (int i = 0; i < thermometer::MarkCount; ++i) {
-        auto *mark = new QLabel(QString::fromLatin1(MarkCaptions[i]), surface);
+        auto *mark = new ClickableLabel(surface);
+        mark->setText(QString::fromLatin1(MarkCaptions[i]));
         mark->setObjectName(QStringLiteral("lblSkalaBroj_%1").arg(i));
         mark->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        mark->setCursor(Qt::PointingHandCursor);
-        mark->installEventFilter(this);
+        connect(mark, &ClickableLabel::clicked, this, [this, i] { lblSkalaBroj_Click(i); });
         const double markY = TubeTop + thermometer::columnTop(thermometer::temperatureFromMark(i));
         surface->place(mark, QRectF(TubeLeft + TubeWidth + 20, markY - 120, 900, 240), 8.25);
         m_lblSkalaBroj[i] = mark;
@@ -69,20 +67,22 @@ ThermometerPanel::ThermometerPanel(DesignSurface *surface, TemperatureState &sta
     surface->place(m_txtT, QRectF(9150, 5430, 800, 330), 9.75);
 
     m_lblTermometar->setObjectName(QStringLiteral("lblTermometar"));
+    m_lblTermometar->setText(unitCaption(true));
     m_lblTermometar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_lblTermometar->setCursor(Qt::PointingHandCursor);
     QFont unitFont = m_lblTermometar->font();
     unitFont.setBold(true);
     m_lblTermometar->setFont(unitFont);
-    m_lblTermometar->installEventFilter(this);
+    connect(m_lblTermometar, &ClickableLabel::clicked, this,
+            &ThermometerPanel::lblTermometar_Click);
+    m_texts.bind(pse::lang::TextId::TipThermometerUnit, m_lblTermometar);
     surface->place(m_lblTermometar, QRectF(10010, 5430, 560, 330), 12);
 
     connect(m_txtT, &QLineEdit::textChanged, this, &ThermometerPanel::txtT_Change);
+    // The tube and the column take any mouse button.
     connect(m_picIznadNiti, &ThermometerPart::pressed, this,
-            [this](Qt::MouseButton button, QPointF at) { picIznadNiti_MouseDown(button, at.y()); });
-    connect(
-        m_NitTermometra, &ThermometerPart::pressed, this,
-        [this](Qt::MouseButton button, QPointF at) { NitTermometra_MouseDown(button, at.y()); });
+            [this](Qt::MouseButton, QPointF at) { picIznadNiti_MouseDown(at.y()); });
+    connect(m_NitTermometra, &ThermometerPart::pressed, this,
+            [this](Qt::MouseButton, QPointF at) { NitTermometra_MouseDown(at.y()); });
     connect(m_imgRezervoar, &ThermometerPart::pressed, this,
             [this](Qt::MouseButton button) { imgRezervoar_MouseDown(button); });
     connect(m_imgRezervoar, &ThermometerPart::released, this,
@@ -107,15 +107,15 @@ void ThermometerPanel::txtT_Change()
     // A typed number beyond the 16-bit range is pinned to its end rather than wrapped around.
     m_state.temperature = pse::clampToWhole16(pse::leadingNumber(m_txtT->text()));
     placeColumn();
-    m_host.refreshStateColours();
+    emit temperatureChanged();
 }
 
-void ThermometerPanel::picIznadNiti_MouseDown(Qt::MouseButton, double y)
+void ThermometerPanel::picIznadNiti_MouseDown(double y)
 {
     setTemperatureText(QString::number(thermometer::temperatureFromTube(y)));
 }
 
-void ThermometerPanel::NitTermometra_MouseDown(Qt::MouseButton, double y)
+void ThermometerPanel::NitTermometra_MouseDown(double y)
 {
     setTemperatureText(QString::number(thermometer::temperatureFromColumn(m_columnTop, y)));
 }
@@ -137,45 +137,21 @@ void ThermometerPanel::lblTermometar_Click()
     // The rewrite normally re-arms the colouring itself; at the end of the range the text may not
     // change at all, and the next real change must still recolour.
     m_state.statesArmed = true;
-    m_host.showElementAgain();
+    emit unitSwitched();
 }
 
 void ThermometerPanel::imgRezervoar_MouseDown(Qt::MouseButton button)
 {
     m_state.atomTicks = 0;
-    const double stepTemp = pse::leadingNumber(m_host.settingsRecord().StepTemp);
+    const double stepTemp = pse::leadingNumber(m_settings.StepTemp);
     m_state.thermometerIdle = false;
     m_state.sweepStep = thermometer::bulbStep(stepTemp, button == Qt::RightButton);
     emit bulbPressed();
 }
 
-void ThermometerPanel::imgRezervoar_MouseUp(Qt::MouseButton)
+void ThermometerPanel::imgRezervoar_MouseUp()
 {
     m_state.atomTicks = 0;
     m_state.thermometerIdle = true;
     emit bulbReleased();
-    // Someone has taken the thermometer in hand: the sweep must not end the program behind them.
-    m_host.settingsRecord().AutoClose = 0;
-}
-
-bool ThermometerPanel::eventFilter(QObject *watched, QEvent *event)
-{
-    // A click is a release over the label that was pressed, as for a button.
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto *label = qobject_cast<QLabel *>(watched);
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (!label || !label->rect().contains(mouse->position().toPoint()))
-            return QObject::eventFilter(watched, event);
-        if (watched == m_lblTermometar) {
-            lblTermometar_Click();
-            return true;
-        }
-        for (int i = 0; i < thermometer::MarkCount; ++i) {
-            if (watched == m_lblSkalaBroj[i]) {
-                lblSkalaBroj_Click(i);
-                return true;
-            }
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }

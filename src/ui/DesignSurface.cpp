@@ -1,22 +1,78 @@
 #include "ui/DesignSurface.h"
 
+#include <QCheckBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QRadioButton>
 #include <QResizeEvent>
+#include <QScrollBar>
+#include <QSlider>
 
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The platform style with the sizes of its small drawn parts multiplied by the surface's scale
+// relative to the design (15 twips a pixel), so that a check box or a scroll-bar arrow grows with
+// the window instead of staying a few pixels on a projector.
+class ScaledStyle : public QProxyStyle
+{
+public:
+    qreal factor = 1.0;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_SliderThickness:
+        case PM_SliderLength:
+        case PM_SliderControlThickness:
+            return std::max(1, int(std::lround(base * factor)));
+        default:
+            return base;
+        }
+    }
+};
+
+bool drawsScaledParts(const QWidget *widget)
+{
+    return qobject_cast<const QCheckBox *>(widget) || qobject_cast<const QRadioButton *>(widget) ||
+           qobject_cast<const QScrollBar *>(widget) || qobject_cast<const QSlider *>(widget);
+}
+
+} // namespace
+
 DesignSurface::DesignSurface(QWidget *parent)
     : QWidget(parent)
+    , m_style(new ScaledStyle)
 {
     m_bands.fill(QColor(192, 192, 192));
+}
+
+DesignSurface::~DesignSurface()
+{
+    // The controls use the style to the end of their lives, so they go first.
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
+    delete m_style;
 }
 
 void DesignSurface::place(QWidget *widget, const QRectF &twips, qreal fontPoints)
 {
     Placement placement{widget, twips, fontPoints};
     m_placements.insert(widget, placement);
+    if (drawsScaledParts(widget))
+        widget->setStyle(m_style);
     applyPlacement(placement);
 }
 
@@ -58,6 +114,7 @@ void DesignSurface::relayout()
     const qreal sx = qreal(width()) / DesignWidth;
     const qreal sy = qreal(height()) / DesignHeight;
     m_scale = std::max<qreal>(std::min(sx, sy), 0.01);
+    static_cast<ScaledStyle *>(m_style)->factor = m_scale * 15;
     // Keep the proportions and centre the design; the background still fills the whole window.
     m_offset =
         QPointF((width() - DesignWidth * m_scale) / 2, (height() - DesignHeight * m_scale) / 2);
@@ -81,6 +138,11 @@ void DesignSurface::applyPlacement(const Placement &placement)
     const int right = int(std::lround(offset.x() + r.right() * m_scale));
     const int bottom = int(std::lround(offset.y() + r.bottom() * m_scale));
     widget->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
+    if (widget->style() == m_style) {
+        // The metrics changed with the scale; sizes the widget cached from them are stale.
+        widget->updateGeometry();
+        widget->update();
+    }
     if (placement.fontPoints > 0) {
         QFont font = widget->font();
         // One point is 20 twips whatever the screen's dpi.

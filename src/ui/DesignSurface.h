@@ -9,6 +9,8 @@
 
 #include <array>
 
+class QProxyStyle;
+
 // The window's controls are placed in twips (1440 per inch, 15 per pixel at 96 dpi), the units the
 // table was designed in. This surface turns those design coordinates into pixels for whatever
 // size the window has, fonts included, so a maximised window on a projector shows the same layout
@@ -23,6 +25,7 @@ public:
     static constexpr qreal DefaultFontPoints = 8.25;
 
     explicit DesignSurface(QWidget *parent = nullptr);
+    ~DesignSurface() override;
 
     // Places a widget at a rectangle in twips relative to its parent, which is this surface or any
     // widget below it that is itself placed. fontPoints is the design font size; 0 leaves the font.
@@ -55,6 +58,9 @@ private:
     void applyPlacement(const Placement &placement);
     void relayout();
 
+    // Check marks, option circles and scroll-bar arrows are drawn by the style in fixed pixel
+    // sizes; this style scales them with the surface like everything else on it.
+    QProxyStyle *m_style;
     QHash<const QWidget *, Placement> m_placements;
     qreal m_scale = 1.0 / 15.0;
     QPointF m_offset;

@@ -7,13 +7,17 @@ ElementButton::ElementButton(const QString &caption, QWidget *parent)
     : QAbstractButton(parent)
 {
     setText(caption);
-    setFocusPolicy(Qt::NoFocus);
+    // A click takes the focus, as a click on any button does, so that a highlighted row of the
+    // table loses its highlight when another button is clicked.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void ElementButton::setBackgroundColour(const QColor &colour)
 {
+    // A sweep sets colours ten times a second; an unchanged one must not cost a repaint.
+    if (colour == m_background)
+        return;
     m_background = colour;
-    emit backgroundColourSet(colour);
     update();
 }
 
@@ -29,6 +33,12 @@ void ElementButton::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QAbstractButton::mouseReleaseEvent(event);
+}
+
+void ElementButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    emit focusLost();
 }
 
 void ElementButton::paintEvent(QPaintEvent *)

@@ -19,13 +19,13 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // Emitted for every colour set, even an unchanged one: repainting is what it costs.
-    void backgroundColourSet(const QColor &colour);
     void rightClicked(const QPoint &globalPosition);
+    void focusLost();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QColor m_background{192, 192, 192};

@@ -1,15 +1,13 @@
 #include "app/ElementGrid.h"
-#include "app/FrmPeriodni.h"
-#include "support/FakeDesktopSeam.h"
-#include "support/TestFiles.h"
-#include "temperature/ThermometerPanel.h"
+#include "support/TestWindow.h"
 #include "ui/DesignSurface.h"
 #include "ui/ElementButton.h"
 
 #include <QBuffer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTemporaryDir>
+#include <QCheckBox>
+#include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 class TestMainWindow : public QObject
@@ -17,184 +15,158 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void buttonGeometry_data();
     void buttonGeometry();
-    void everyButtonHasItsSymbolAndName();
     void surfaceScalesWithWindow();
     void startWithoutConfiguration();
+    void startInConfiguredLanguage();
     void backgroundGradient();
     void backgroundPicture_data();
     void backgroundPicture();
-    void exitImageEndsProgramAtOnce();
-    void closingWindowEndsNothingElse();
+    void exitAndClose();
 };
-
-void TestMainWindow::buttonGeometry_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QRect>("twips");
-    QTest::newRow("extra H") << 0 << QRect(10050, 30, 500, 550);
-    QTest::newRow("H") << 1 << QRect(330, 600, 500, 550);
-    QTest::newRow("He") << 2 << QRect(8490, 600, 500, 550);
-    QTest::newRow("B") << 5 << QRect(6090, 1140, 500, 550);
-    QTest::newRow("Sc") << 21 << QRect(1290, 2220, 500, 550);
-    QTest::newRow("La") << 57 << QRect(1770, 4755, 500, 550);
-    QTest::newRow("Lu") << 71 << QRect(8490, 4755, 500, 550);
-    QTest::newRow("Hf") << 72 << QRect(1770, 3300, 500, 550);
-    QTest::newRow("Rn") << 86 << QRect(8490, 3300, 500, 550);
-    QTest::newRow("Ac") << 89 << QRect(1770, 5565, 500, 550);
-    QTest::newRow("Lr") << 103 << QRect(8490, 5565, 500, 550);
-    QTest::newRow("Rf") << 104 << QRect(1770, 3840, 500, 550);
-    QTest::newRow("Mt") << 109 << QRect(4170, 3840, 500, 550);
-}
 
 void TestMainWindow::buttonGeometry()
 {
-    QFETCH(int, index);
-    QFETCH(QRect, twips);
-    FakeDesktopSeam seam;
-    FrmPeriodni window(seam, QStringLiteral("/nonexistent/"));
-    const ElementButton *button = window.grid()->button(index);
-    QCOMPARE(window.surface()->designRect(button), QRectF(twips));
-}
-
-void TestMainWindow::everyButtonHasItsSymbolAndName()
-{
-    FakeDesktopSeam seam;
-    FrmPeriodni window(seam, QStringLiteral("/nonexistent/"));
-    const char *symbols[] = {"H", "H", "He", "Li"};
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(window.grid()->button(i)->text(), QString::fromLatin1(symbols[i]));
-    QCOMPARE(window.grid()->button(109)->text(), QStringLiteral("Mt"));
-    for (int i = 0; i < ElementGrid::ButtonCount; ++i)
-        QCOMPARE(window.findChild<ElementButton *>(QStringLiteral("cmdElement_%1").arg(i)),
-                 window.grid()->button(i));
-    // No two buttons of the table may stand on the same spot.
+    const struct
+    {
+        int index;
+        QRect twips;
+    } rows[] = {
+        {0, {10050, 30, 500, 550}},    {1, {330, 600, 500, 550}},    {2, {8490, 600, 500, 550}},
+        {5, {6090, 1140, 500, 550}},   {21, {1290, 2220, 500, 550}}, {57, {1770, 4755, 500, 550}},
+        {71, {8490, 4755, 500, 550}},  {72, {1770, 3300, 500, 550}}, {89, {1770, 5565, 500, 550}},
+        {104, {1770, 3840, 500, 550}}, {109, {4170, 3840, 500, 550}}};
+    for (const auto &row : rows)
+        QCOMPARE(ElementGrid::buttonRect(row.index), row.twips);
+    // No two buttons stand on the same spot.
     QSet<QPair<int, int>> spots;
-    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
-        const QRect r = ElementGrid::buttonRect(i);
-        spots.insert({r.left(), r.top()});
-    }
+    for (int i = 0; i < ElementGrid::ButtonCount; ++i)
+        spots.insert({ElementGrid::buttonRect(i).left(), ElementGrid::buttonRect(i).top()});
     QCOMPARE(spots.size(), ElementGrid::ButtonCount);
 }
 
 void TestMainWindow::surfaceScalesWithWindow()
 {
-    FakeDesktopSeam seam;
-    FrmPeriodni window(seam, QStringLiteral("/nonexistent/"));
-    window.resize(1430, 930); // twice the design size at 96 dpi
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.surface()->size(), QSize(1430, 930));
-    const ElementButton *mt = window.grid()->button(109);
+    TestWindow w({}, false);
+    w.window->resize(1430, 930); // twice the design size at 96 dpi
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    auto *mt = w.find(QStringLiteral("cmdElement_109"));
+    auto *exit = w.find(QStringLiteral("imgIzlaz"));
+    auto *bar = w.find<QScrollBar>(QStringLiteral("vsbSvojstva"));
+    auto *check = w.find<QCheckBox>(QStringLiteral("chkScroll"));
     QCOMPARE(mt->geometry(), QRect(556, 512, 67, 73));
-    const int smallFont = mt->font().pixelSize();
-    window.resize(715, 465);
+    const int bigFont = mt->font().pixelSize();
+    const QSize bigExit = exit->size();
+    const int bigArrow = bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
+    const int bigBox = check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check);
+
+    // Everything on the surface shrinks with it, the drawn parts of the controls included.
+    w.window->resize(715, 465);
     QCOMPARE(mt->geometry(), QRect(278, 256, 33, 37));
-    QVERIFY(mt->font().pixelSize() < smallFont);
+    QVERIFY(mt->font().pixelSize() < bigFont);
+    QCOMPARE(exit->size() * 2, bigExit);
+    QCOMPARE(bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar) * 2, bigArrow);
+    QCOMPARE(check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) * 2, bigBox);
 }
 
 void TestMainWindow::startWithoutConfiguration()
 {
-    QTemporaryDir folder;
-    FakeDesktopSeam seam;
-    FrmPeriodni window(seam, folder.path() + u'/');
-    window.formLoad();
-
-    QVERIFY(seam.messages.isEmpty());
-    QCOMPARE(window.LanguageIndex, qint16(0));
-    QVERIFY(window.temperatureState.kelvinScale);
-    const int start = window.thermometer()->temperatureBox()->text().toInt();
+    TestWindow w;
+    QVERIFY(w.seam.messages.isEmpty());
+    QCOMPARE(w.state().languageIndex(), 0);
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Quon. - PERIODNI  SUSTAV  ELEMENATA"));
+    QVERIFY(w.state().temperature.kelvinScale);
+    const int start = w.text(QStringLiteral("txtT")).toInt();
     QVERIFY(start >= 0 && start < 4000);
-    const int shown = window.findChild<QLabel *>(QStringLiteral("lblBroj"))->text().toInt();
+    const int shown = w.text(QStringLiteral("lblBroj")).toInt();
     QVERIFY(shown >= 1 && shown <= 108);
-
-    // Every button 0..95 shows the state of its element at the start temperature.
+    // Every button shows its state at the start temperature; from curium on, not known.
     const StateColours colours;
-    const int celsius = start - 273;
-    for (int i = 0; i <= 95; ++i) {
-        const qint16 state =
-            stateAt(celsius, window.tables.meltingPoints[i], window.tables.boilingPoints[i]);
-        QCOMPARE(window.grid()->button(i)->backgroundColour(), colours.forState(state));
+    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
+        const QColor expected =
+            i > 95 ? colours.unknown
+                   : colours.forState(stateAt(start - 273, w.state().tables.meltingPoints[i],
+                                              w.state().tables.boilingPoints[i]));
+        QCOMPARE(w.find<ElementButton>(QStringLiteral("cmdElement_%1").arg(i))->backgroundColour(),
+                 expected);
     }
-    for (int i = 96; i < ElementGrid::ButtonCount; ++i)
-        QCOMPARE(window.grid()->button(i)->backgroundColour(), colours.unknown);
+}
+
+void TestMainWindow::startInConfiguredLanguage()
+{
+    TestWindow w("Language = 2\r\nRGBSkupine (R = 1, G = 2, B = 3)\r\n");
+    QCOMPARE(w.state().languageIndex(), 2);
+    QCOMPARE(w.text(QStringLiteral("lblImePerioda_0")), QStringLiteral("Lanthaniden"));
+    QCOMPARE(w.text(QStringLiteral("lblIme")), w.text(QStringLiteral("lblNjemacki")));
+    QVERIFY(!w.text(QStringLiteral("lblIme")).isEmpty());
+    QCOMPARE(w.find(QStringLiteral("Perioda_6"))->palette().color(QPalette::WindowText),
+             QColor(1, 2, 3));
+    QCOMPARE(w.find(QStringLiteral("Grupa_17"))->palette().color(QPalette::WindowText),
+             QColor(1, 2, 3));
 }
 
 void TestMainWindow::backgroundGradient()
 {
-    QTemporaryDir folder;
-    QVERIFY(writeAll(folder.filePath(QStringLiteral("quon_pse.cfg")),
-                     "R_Color = up\r\nG_Color = dn\r\nB_Color = 10\r\n"));
-    FakeDesktopSeam seam;
-    FrmPeriodni window(seam, folder.path() + u'/');
-    window.formLoad();
-    window.resize(1024, 512); // two pixels a band
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QImage image = window.surface()->grab().toImage();
-    // "up" rises from 0 at the top edge, "dn" falls from 255; the band holds over its two pixels.
-    QCOMPARE(image.pixelColor(1, 0), QColor(0, 255, 10));
-    QCOMPARE(image.pixelColor(1, 1), QColor(0, 255, 10));
-    QCOMPARE(image.pixelColor(1, 2), QColor(1, 254, 10));
-    QCOMPARE(image.pixelColor(1, 511), QColor(255, 0, 10));
+    TestWindow w("R_Color = up\r\nG_Color = dn\r\nB_Color = 300\r\n");
+    w.window->resize(1024, 512); // two pixels a band
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    const QImage image = w.window->grab().toImage();
+    // "up" rises from 0 at the top edge, "dn" falls from 255, 300 is taken as 255; each band
+    // holds over its two pixels.
+    QCOMPARE(image.pixelColor(1, 0), QColor(0, 255, 255));
+    QCOMPARE(image.pixelColor(1, 1), QColor(0, 255, 255));
+    QCOMPARE(image.pixelColor(1, 2), QColor(1, 254, 255));
+    QCOMPARE(image.pixelColor(1, 511), QColor(255, 0, 255));
 }
 
 void TestMainWindow::backgroundPicture_data()
 {
     QTest::addColumn<QByteArray>("setting");
     QTest::addColumn<QByteArray>("fileContent");
-    QTest::addColumn<bool>("shown");
     QTest::addColumn<bool>("message");
 
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    QImage(8, 8, QImage::Format_RGB32).save(&buffer, "PNG");
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    image.save(&buffer, "PNG");
 
-    QTest::newRow("picture in the program folder")
-        << QByteArray("back.png") << png << true << false;
+    QTest::newRow("picture in the program folder") << QByteArray("back.png") << png << false;
     QTest::newRow("missing picture is passed over")
-        << QByteArray("gone.png") << QByteArray() << false << false;
-    QTest::newRow("no dot, no picture") << QByteArray("0") << QByteArray() << false << false;
+        << QByteArray("gone.png") << QByteArray() << false;
     QTest::newRow("unreadable picture is reported")
-        << QByteArray("bad.png") << QByteArray("not a picture") << false << true;
+        << QByteArray("bad.png") << QByteArray("not a picture") << true;
 }
 
 void TestMainWindow::backgroundPicture()
 {
     QFETCH(QByteArray, setting);
     QFETCH(QByteArray, fileContent);
-    QFETCH(bool, shown);
     QFETCH(bool, message);
 
-    QTemporaryDir folder;
-    QVERIFY(writeAll(folder.filePath(QStringLiteral("quon_pse.cfg")),
-                     "Background = " + setting + "\r\n"));
-    if (!fileContent.isEmpty()) {
-        QVERIFY(writeAll(folder.filePath(QString::fromLatin1(setting)), fileContent));
-    }
-
-    FakeDesktopSeam seam;
-    FrmPeriodni window(seam, folder.path() + u'/');
-    window.formLoad();
-    QCOMPARE(!window.surface()->backgroundPicture().isNull(), shown);
-    QCOMPARE(seam.messages.size(), message ? 1 : 0);
+    TestWindow w("Background = " + setting + "\r\n", false);
+    if (!fileContent.isEmpty())
+        QVERIFY(writeAll(w.folder.filePath(QString::fromLatin1(setting)), fileContent));
+    w.window->formLoad();
+    w.window->resize(715, 465);
+    const QImage image = w.window->grab().toImage();
+    // A corner no control covers shows the picture, or else the default grey.
+    const QColor expected =
+        fileContent.startsWith("\x89PNG") ? QColor(10, 200, 30) : QColor(192, 192, 192);
+    QCOMPARE(image.pixelColor(2, 462), expected);
+    QCOMPARE(w.seam.messages.size(), message ? 1 : 0);
 }
 
-void TestMainWindow::exitImageEndsProgramAtOnce()
+void TestMainWindow::exitAndClose()
 {
-    FakeDesktopSeam seam;
-    FrmPeriodni window(seam, QStringLiteral("/nonexistent/"));
-    auto *exit = window.findChild<QWidget *>(QStringLiteral("imgIzlaz"));
-    QVERIFY(exit);
-    QTest::mouseClick(exit, Qt::LeftButton);
-    QCOMPARE(seam.endRequests, 1);
-    QVERIFY(seam.messages.isEmpty());
-}
+    TestWindow w({}, false);
+    QTest::mouseClick(w.find(QStringLiteral("imgIzlaz")), Qt::LeftButton);
+    QCOMPARE(w.seam.endRequests, 1);
 
-void TestMainWindow::closingWindowEndsNothingElse()
-{
+    // Closing the window ends the program through Qt, without the exit request.
     FakeDesktopSeam seam;
     auto *window = new FrmPeriodni(seam, QStringLiteral("/nonexistent/"));
     window->setAttribute(Qt::WA_DeleteOnClose);

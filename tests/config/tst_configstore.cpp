@@ -64,6 +64,7 @@ private slots:
     void readConfig();
     void writeThenRead_data();
     void writeThenRead();
+    void failedSave_data();
     void failedSave();
 
 private:
@@ -116,8 +117,8 @@ void TestConfigStore::readConfig_data()
     QTest::newRow("only Language")
         << QByteArray("Language = 2\n") << 2 << QStringList{"txtT=0", "txtStepTemp=100"};
     QTest::newRow("sweep values") << QByteArray(
-                                         "TempStart = 300 K\r\nStepTemp = 25\r\nLanguage = 1\r\n")
-                                  << 1 << QStringList{"txtT=300", "txtStepTemp=25"};
+                                         "TempStart = 300 K\r\nStepTemp = 2.5\r\nLanguage = 1\r\n")
+                                  << 1 << QStringList{"txtT=300", "txtStepTemp=2,5"};
     QTest::newRow("out of range") << QByteArray(
                                          "TempStart = 300\r\nLanguage = 1\r\nAutoStart = 40000\r\n")
                                   << 0 << abandoned;
@@ -131,8 +132,8 @@ void TestConfigStore::readConfig()
 
     if (!file.isNull())
         QVERIFY(writeAll(m_dir->filePath("quon_pse.cfg"), file));
-    ConfigStore store(m_settings, m_colourEditMode, m_host, m_dir->path(), QStringLiteral(","));
-    store.ReadConfig();
+    ConfigStore store(m_settings, m_colourEditMode, m_host, m_dir->path());
+    store.ReadConfig(u',');
 
     QCOMPARE(m_settings.Language, qint16(language));
     QCOMPARE(m_colourEditMode, qint16(0));
@@ -152,19 +153,24 @@ void TestConfigStore::writeThenRead()
     QFETCH(bool, croatian);
     QFETCH(QByteArray, commentLine);
 
+    // A longer file before: the save replaces it whole and leaves nothing else behind.
+    QVERIFY(writeAll(m_dir->filePath("quon_pse.cfg"), QByteArray(10000, '#')));
     {
         ConfigStore store(m_settings, m_colourEditMode, m_host, m_dir->path());
         QVERIFY(croatian ? store.WriteConfigHR() : store.WriteConfigEN());
     }
     QCOMPARE(m_host.calls, (QStringList{"repaintAllStates", "ApplyConfig"}));
     // Both writers use the name the reader looks for, whatever the file system does with case.
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"quon_pse.cfg"});
-    QVERIFY(readAll(m_dir->filePath("quon_pse.cfg")).contains(commentLine));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"quon_pse.cfg"});
+    const QByteArray text = readAll(m_dir->filePath("quon_pse.cfg"));
+    QVERIFY(text.contains(commentLine));
+    QVERIFY(!text.contains("##"));
 
     Settings read;
     qint16 mode = 1;
     RecordingHost readHost;
-    ConfigStore(read, mode, readHost, m_dir->path()).ReadConfig();
+    ConfigStore(read, mode, readHost, m_dir->path()).ReadConfig(u'.');
 
     Settings expected = savedSettings();
     expected.Background = m_dir->path() + "/back.jpg";
@@ -173,35 +179,54 @@ void TestConfigStore::writeThenRead()
     QCOMPARE(readHost.calls, (QStringList{"txtT=300", "txtStepTemp=25"}));
 }
 
+void TestConfigStore::failedSave_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("read-only folder") << "read-only";
+    // Root ignores a read-only folder; these two fail for every user.
+    QTest::newRow("folder is a file") << "file";
+    QTest::newRow("disk full halfway") << "full";
+}
+
 void TestConfigStore::failedSave()
 {
+    QFETCH(QString, how);
     const QString path = m_dir->filePath("quon_pse.cfg");
     const QByteArray old = "Language = 2\r\n";
     QVERIFY(writeAll(path, old));
 
-    // A program folder that is really a file: the save must fail for any user, root included.
-    ConfigStore intoFile(m_settings, m_colourEditMode, m_host, path);
-    QVERIFY(!intoFile.WriteConfigEN());
-    QCOMPARE(m_host.calls, QStringList{"error"});
-    QCOMPARE(readAll(path), old);
-
+    bool saved = true;
+    if (how == u"file") {
+        saved = ConfigStore(m_settings, m_colourEditMode, m_host, path).WriteConfigEN();
+    } else if (how == u"read-only") {
+        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool permissionsBite = !writeAll(m_dir->filePath("probe"), "x");
+        if (permissionsBite)
+            saved =
+                ConfigStore(m_settings, m_colourEditMode, m_host, m_dir->path()).WriteConfigHR();
+        QFile::setPermissions(m_dir->path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!permissionsBite)
+            QSKIP("Running with rights that ignore a read-only folder");
+    } else {
 #ifdef Q_OS_UNIX
-    // A disk that fills up halfway through the file.
-    m_host.calls.clear();
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{rlim_t(old.size() + 100), previous.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const bool saved =
-        ConfigStore(m_settings, m_colourEditMode, m_host, m_dir->path()).WriteConfigHR();
-    setrlimit(RLIMIT_FSIZE, &previous);
+        // Files may grow to a little more than the old one: the new one is cut off halfway.
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{rlim_t(old.size() + 100), previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        saved = ConfigStore(m_settings, m_colourEditMode, m_host, m_dir->path()).WriteConfigHR();
+        setrlimit(RLIMIT_FSIZE, &previous);
+#else
+        QSKIP("No file-size limit to simulate a full disk with");
+#endif
+    }
     QVERIFY(!saved);
     QCOMPARE(m_host.calls, QStringList{"error"});
     QCOMPARE(readAll(path), old);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"quon_pse.cfg"});
-#endif
     QCOMPARE(m_settings, savedSettings());
 }
 

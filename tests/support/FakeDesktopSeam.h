@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DesktopSeam.h"
+#include "ui/DesktopSeam.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeThermometerHost.h"
+#include "config/Settings.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/TemperatureState.h"
 #include "temperature/ThermometerPanel.h"
@@ -8,19 +8,25 @@
 
 #include <QLineEdit>
 
-// The thermometer and its sweep on a bare surface at the design scale (15 twips per pixel), with a
-// recording host in place of the main window.
+// The thermometer and its sweep on a bare surface at the design scale (15 twips per pixel), with
+// their own settings in place of the window's.
 struct ThermometerRig
 {
-    FakeThermometerHost host;
+    pse::Settings settings;
     DesignSurface surface;
     TemperatureState state;
-    ThermometerPanel panel{&surface, state, host};
-    SweepPanel sweep{&surface, state, host, panel};
+    ThermometerPanel panel{&surface, state, settings};
+    SweepPanel sweep{&surface, state, settings, panel};
 
-    QLineEdit *box(const char *name) const
+    ThermometerRig()
     {
-        return surface.findChild<QLineEdit *>(QString::fromLatin1(name));
+        surface.resize(DesignSurface::DesignWidth / 15, DesignSurface::DesignHeight / 15);
+    }
+
+    template <typename T = QWidget> T *find(const char *name) const
+    {
+        return surface.findChild<T *>(QString::fromLatin1(name));
     }
     QLineEdit *txtT() const { return panel.temperatureBox(); }
+    QString reading() const { return txtT()->text(); }
 };

@@ -1,4 +1,4 @@
-#include "app/DesktopSeam.h"
+#include "ui/DesktopSeam.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+// A one-line label that shows its whole text, never cut off and never elided: a text wider than
+// the label is drawn in smaller type until it fits. Element names run from "Bor" to
+// "Rutherfordium"; the short ones keep the designed size.
+class FittingLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+    // The pixel size the text is drawn at, at most the label's font size.
+    int fittedPixelSize() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

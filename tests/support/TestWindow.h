@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/FrmPeriodni.h"
+#include "support/FakeDesktopSeam.h"
+#include "support/TestFiles.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The main window in a program folder of its own, with the desktop replaced by a recorder. With
+// `config` the folder holds that configuration file; with `start` the window runs its start-up.
+struct TestWindow
+{
+    explicit TestWindow(const QByteArray &config = {}, bool start = true)
+    {
+        if (!config.isEmpty())
+            writeAll(folder.filePath(QStringLiteral("quon_pse.cfg")), config);
+        window = std::make_unique<FrmPeriodni>(seam, folder.path() + u'/');
+        if (start)
+            window->formLoad();
+    }
+
+    template <typename T = QWidget> T *find(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+
+    // The caption or text of a label, a text box or a button.
+    QString text(const QString &name) const
+    {
+        if (auto *edit = find<QLineEdit>(name))
+            return edit->text();
+        if (auto *label = find<QLabel>(name))
+            return label->text();
+        if (auto *button = find<QAbstractButton>(name))
+            return button->text();
+        return QStringLiteral("<no control %1>").arg(name);
+    }
+
+    ProgramState &state() const { return window->state(); }
+
+    QTemporaryDir folder;
+    FakeDesktopSeam seam;
+    std::unique_ptr<FrmPeriodni> window;
+};
