@@ -1,11 +1,27 @@
 #!/usr/bin/env bash
-# Builds the dev preset (Debug, AddressSanitizer, UndefinedBehaviorSanitizer) and runs every test.
+# Builds and runs every test, the way CI does:
+# - the dev preset (Debug, AddressSanitizer, UndefinedBehaviorSanitizer), every test in the default
+#   locale and again under a Croatian one, where the C library writes decimals with a comma;
+# - the release preset built with warnings as errors;
+# - the fuzz targets built (clang, libFuzzer), so that they cannot rot unnoticed.
 # Widgets run on the offscreen platform, so no display is needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+jobs=$(nproc)
 
-scripts/deps.sh cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core
+scripts/deps.sh --locale hr_HR.UTF-8 cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core \
+    locales clang libclang-rt-14-dev
 
 cmake --preset dev
-cmake --build --preset dev -j "$(nproc)"
-ctest --preset dev -j "$(nproc)"
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
+echo "== the same tests under LC_ALL=hr_HR.UTF-8"
+LC_ALL=hr_HR.UTF-8 LANG=hr_HR.UTF-8 ctest --preset dev -j "$jobs"
+
+echo "== release build, warnings as errors"
+cmake --preset strict
+cmake --build --preset strict -j "$jobs"
+
+echo "== fuzz targets"
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
