@@ -41,7 +41,7 @@ long residentKiB()
 class SilentSeam : public DesktopSeam
 {
 public:
-    void showMessage(QWidget *, const QString &, Icon) override { ++messages; }
+    void showMessage(QWidget *, const QString &, Icon, const QString &) override { ++messages; }
     void endProgram() override { ++endRequests; }
     int messages = 0;
     int endRequests = 0;
@@ -56,11 +56,11 @@ struct Tally
 
 void tick(FrmPeriodni &window, Tally &tally, QString &lastElement, int i)
 {
-    SweepPanel *sweep = window.sweep();
+    auto *sweep = window.findChild<SweepPanel *>();
     sweep->TimerTemp_Timer();
     if (i % 2 == 0)
         sweep->TimerAtom_Timer();
-    const int reading = window.temperatureState.temperature;
+    const int reading = window.state().temperature.temperature;
     tally.lowest = std::min(tally.lowest, reading);
     tally.highest = std::max(tally.highest, reading);
     const QString element = window.findChild<QLabel *>(QStringLiteral("lblBroj"))->text();
@@ -79,13 +79,13 @@ void sweepSoak(benchmark::State &state)
     SilentSeam seam;
     FrmPeriodni window(seam, folder.path() + u'/');
     window.formLoad();
-    window.settings.StepAtom = QStringLiteral("1");
-    window.settings.AutoScroll = 1;
+    window.state().settings.StepAtom = QStringLiteral("1");
+    window.state().settings.AutoScroll = 1;
     window.show();
-    window.sweep()->cmdAuto_Click();
+    window.findChild<SweepPanel *>()->cmdAuto_Click();
     // The timers' own events are not wanted: the ticks are called directly.
-    window.sweep()->temperatureTimer()->stop();
-    window.sweep()->atomTimer()->stop();
+    for (auto *timer : window.findChildren<QTimer *>())
+        timer->stop();
 
     Tally tally;
     QString lastElement;

@@ -2,7 +2,10 @@
 
 #include "app/ElementGrid.h"
 #include "app/InfoPanel.h"
+#include "app/KeyHandler.h"
 #include "app/TableLabels.h"
+#include "app/ToolPanel.h"
+#include "calc/CalculatorPanel.h"
 #include "config/ConfigStore.h"
 #include "config/NumberRule.h"
 #include "temperature/SweepPanel.h"
@@ -13,6 +16,8 @@
 #include "ui/ElementButton.h"
 #include "ui/Glyphs.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QScreen>
@@ -45,6 +50,8 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     m_thermometer = new ThermometerPanel(m_surface, m_state.temperature, m_state.settings, this);
     m_sweep =
         new SweepPanel(m_surface, m_state.temperature, m_state.settings, *m_thermometer, this);
+    m_tools = new ToolPanel(m_surface, m_seam, this);
+    m_keys = new KeyHandler(*this);
 
     m_imgIzlaz = new DrawnButton(glyph::exit, DrawnButton::Face::Plain, m_surface);
     m_imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
@@ -90,7 +97,55 @@ void FrmPeriodni::connectPanels()
     connect(m_sweep, &SweepPanel::pageDue, m_info, &InfoPanel::cmdPageDn_Click);
     connect(m_sweep, &SweepPanel::endOfSweep, this, &FrmPeriodni::imgIzlaz_Click);
     connect(m_sweep, &SweepPanel::valuesAccepted, this, &FrmPeriodni::storeSweepValues);
+
+    connect(m_tools, &ToolPanel::toolClicked, this, &FrmPeriodni::cmdIzbornik_Click);
+    connect(m_tools, &ToolPanel::webPageClicked, this,
+            [this] { m_tools->lblURL_Click({m_state.programFolder}); });
 }
+
+CalculatorPanel &FrmPeriodni::calculator()
+{
+    if (!m_calculator) {
+        m_calculator = new CalculatorPanel(
+            m_surface, m_seam, m_state.decimalSeparator, [this] { return m_state.random.next(); },
+            this);
+        m_calculator->applyLanguage(m_state.languageIndex());
+    }
+    return *m_calculator;
+}
+
+QStringList FrmPeriodni::helpFolders() const
+{
+    return {QDir::currentPath(), m_state.programFolder};
+}
+
+void FrmPeriodni::cmdIzbornik_Click(int index)
+{
+    m_sweep->stopSweep();
+    switch (index) {
+    case 0:
+        m_state.calculatorMode = true;
+        m_info->setShown(false);
+        calculator().setOpen(true);
+        m_tools->showCalculatorButton(false);
+        break;
+    case 1:
+        m_state.calculatorMode = false;
+        if (m_calculator)
+            m_calculator->setOpen(false);
+        m_info->setShown(true);
+        m_tools->showCalculatorButton(true);
+        break;
+    case 2:
+        showSettings();
+        break;
+    default:
+        m_tools->toggleHelp(m_state.languageIndex(), helpFolders());
+        break;
+    }
+}
+
+void FrmPeriodni::showSettings() {}
 
 void FrmPeriodni::formLoad()
 {
@@ -142,6 +197,7 @@ void FrmPeriodni::ApplyConfig()
     m_tableLabels->applySettings(s);
     m_info->setPageButtonColour(s.RGBLantanoidi.colour());
     m_sweep->applySettings();
+    m_tools->applySettings(s);
     SetNoviConfig();
 
     std::array<QColor, 256> bands;
@@ -224,6 +280,7 @@ void FrmPeriodni::imgIT_Click()
 void FrmPeriodni::SetLanguage()
 {
     const int language = m_state.languageIndex();
+    m_tools->hideHelp();
     setWindowTitle(pse::lang::text(pse::lang::TextId::MainTitle, language));
     m_imgIzlaz->setToolTip(pse::lang::text(pse::lang::TextId::TipExit, language));
     m_grid->applyLanguage(language);
@@ -231,6 +288,9 @@ void FrmPeriodni::SetLanguage()
     m_info->applyLanguage(language);
     m_thermometer->applyLanguage(language);
     m_sweep->applyLanguage(language);
+    m_tools->applyLanguage(language, QCoreApplication::applicationVersion());
+    if (m_calculator)
+        m_calculator->applyLanguage(language);
 }
 
 void FrmPeriodni::refreshStateColours()
@@ -251,10 +311,12 @@ void FrmPeriodni::refreshStateColours()
 
 void FrmPeriodni::cmdElement_Click(int index)
 {
+    m_tools->hideHelp();
     // While the calculator is open an element click types its symbol instead of showing it.
     if (m_state.calculatorMode)
-        return;
-    showInPanel(index);
+        calculator().insertSymbol(m_grid->button(index)->text());
+    else
+        showInPanel(index);
 }
 
 void FrmPeriodni::showInPanel(int index)
@@ -266,13 +328,14 @@ void FrmPeriodni::showInPanel(int index)
                         button->backgroundColour());
 }
 
-void FrmPeriodni::cmdElement_MouseUp(int, Qt::MouseButton button, const QPoint &)
+void FrmPeriodni::cmdElement_MouseUp(int, Qt::MouseButton button, const QPoint &globalPosition)
 {
     if (button != Qt::RightButton)
         return;
     if (m_state.calculatorMode)
-        return;
-    m_info->cmdPageDn_Click();
+        calculator().showInsertMenu(globalPosition);
+    else
+        m_info->cmdPageDn_Click();
 }
 
 void FrmPeriodni::storeSweepValues(const SweepValues &values)

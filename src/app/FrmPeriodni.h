@@ -7,14 +7,17 @@
 
 #include <memory>
 
+class CalculatorPanel;
 class DesignSurface;
 class DesktopSeam;
 class DrawnButton;
 class ElementGrid;
 class InfoPanel;
+class KeyHandler;
 class SweepPanel;
 class TableLabels;
 class ThermometerPanel;
+class ToolPanel;
 struct SweepValues;
 struct StateColours;
 namespace pse {
@@ -47,6 +50,13 @@ public:
     // The right mouse button on an element pages the panel, or opens the calculator's insert menu.
     void cmdElement_MouseUp(int index, Qt::MouseButton button, const QPoint &globalPosition);
     void imgIzlaz_Click();
+    // The tool buttons: 0 calculator, 1 element data, 2 settings, 3 help. Each stops the sweep.
+    void cmdIzbornik_Click(int index);
+    // Opens the configuration dialog, as the settings button and F3 do.
+    void showSettings();
+
+    // The calculator, built on first use: start-up does not show it.
+    CalculatorPanel &calculator();
 
     // The language flags; SetNoviConfig also uses them to re-apply the current language.
     void imgHR_Click();
@@ -71,6 +81,9 @@ private:
     // symbol into the calculator.
     void showInPanel(int index);
     void storeSweepValues(const SweepValues &values);
+    // Where the help files are looked for: the current folder first, as they always were, then
+    // the program's own.
+    QStringList helpFolders() const;
     void applyBackgroundPicture();
     StateColours stateColours() const;
 
@@ -82,6 +95,9 @@ private:
     InfoPanel *m_info;
     ThermometerPanel *m_thermometer;
     SweepPanel *m_sweep;
+    ToolPanel *m_tools;
+    CalculatorPanel *m_calculator = nullptr;
+    KeyHandler *m_keys;
     DrawnButton *m_imgIzlaz;
     std::unique_ptr<pse::ConfigStore> m_configStore;
 };

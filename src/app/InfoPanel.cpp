@@ -293,6 +293,16 @@ void InfoPanel::setTileColour(const QColor &colour)
     colours::setFill(m_picElement, colour);
 }
 
+void InfoPanel::setShown(bool shown)
+{
+    for (QWidget *part :
+         {static_cast<QWidget *>(m_picElement), static_cast<QWidget *>(m_viewport),
+          static_cast<QWidget *>(m_vsbSvojstva), static_cast<QWidget *>(m_cmdPageDn)})
+        part->setVisible(shown);
+    if (shown)
+        m_vsbSvojstva->setFocus();
+}
+
 void InfoPanel::setPageButtonColour(const QColor &colour)
 {
     m_cmdPageDn->setBackgroundColour(colour);

@@ -45,6 +45,9 @@ public:
     // showElement so that nothing has to read it back from a caption.
     int shownIndex() const { return m_shownIndex; }
     void setTileColour(const QColor &colour);
+    // The tile and the panel make room for the calculator, and come back; shown, the scroll bar
+    // takes the focus.
+    void setShown(bool shown);
     void setPageButtonColour(const QColor &colour);
     // The captions and tooltips of the language, and the shown element's name in it.
     void applyLanguage(int languageIndex);

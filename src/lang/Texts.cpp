@@ -261,8 +261,6 @@ constexpr TextRow Rows[] = {
            u8"If the picture is not in the same directory where the Periodic Table is, it is "
            u8"necessary to enter the whole path up to the picture (e.g. c:\\picture\\back.jpg).")},
 
-    {SymbolSuffix, Message, "", Text,
-     HR_EN(u8" nije simbol elementa!", u8" isn't element symbol!")},
     {HelpMissing, Message, "", Text,
      HR_EN(u8"Datoteka pomoci nije pronadjena!", u8"Help file has not been found!")},
     {HelpFileName, Message, "", Text, HR_EN(u8"Pomoc.txt", u8"Help.txt")},

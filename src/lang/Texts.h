@@ -97,7 +97,6 @@ enum class TextId : int {
     NoFileTitle,
     NoFileAdvice,
     // Messages and file names, Croatian and English.
-    SymbolSuffix,
     HelpMissing,
     HelpFileName,
     ProgramName,

@@ -7,10 +7,10 @@
 #include <QMessageBox>
 #include <QUrl>
 
-void DesktopSeam::showMessage(QWidget *parent, const QString &text, Icon icon)
+void DesktopSeam::showMessage(QWidget *parent, const QString &text, Icon icon, const QString &title)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(programTitle());
+    box.setWindowTitle(title.isEmpty() ? programTitle() : title);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     box.setIcon(icon == Icon::Information   ? QMessageBox::Information
@@ -20,9 +20,16 @@ void DesktopSeam::showMessage(QWidget *parent, const QString &text, Icon icon)
 }
 
 QString DesktopSeam::chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
+                                    const QString &filter, const QString &selectedFilter)
+{
+    QString selected = selectedFilter;
+    return QFileDialog::getOpenFileName(parent, title, folder, filter, &selected);
+}
+
+QString DesktopSeam::chooseSaveFile(QWidget *parent, const QString &title, const QString &path,
                                     const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    return QFileDialog::getSaveFileName(parent, title, path, filter);
 }
 
 QString DesktopSeam::clipboardText()

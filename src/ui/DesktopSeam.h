@@ -5,9 +5,9 @@
 class QUrl;
 class QWidget;
 
-// Everything the program does to the desktop beyond its own window: message boxes, the file-open
-// dialog, the clipboard, opening a web page, ending the program. Tests install a recording fake so
-// that no test blocks on a modal window or ends the test process.
+// Everything the program does to the desktop beyond its own windows: message boxes, the file
+// dialogs, the clipboard, opening a web page, ending the program. Tests install a recording fake
+// so that no test blocks on a modal window or ends the test process.
 class DesktopSeam
 {
 public:
@@ -15,11 +15,18 @@ public:
 
     virtual ~DesktopSeam() = default;
 
-    virtual void showMessage(QWidget *parent, const QString &text, Icon icon = Icon::None);
+    // A message with an OK button; the title is the program's unless one is given.
+    virtual void showMessage(QWidget *parent, const QString &text, Icon icon = Icon::None,
+                             const QString &title = {});
+    // The platform's file dialogs; an empty path when the user cancels. filter is in Qt's form
+    // ("Pictures (*.png *.jpg);;All files (*)"), selectedFilter one of its entries.
     virtual QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
+                                   const QString &filter, const QString &selectedFilter = {});
+    virtual QString chooseSaveFile(QWidget *parent, const QString &title, const QString &path,
                                    const QString &filter);
     virtual QString clipboardText();
     virtual void setClipboardText(const QString &text);
+    // Opens a page with the desktop's own handler; a failure is passed over.
     virtual void openUrl(const QUrl &url);
     // Ends the program at once: nothing is saved and no window is asked.
     virtual void endProgram();

@@ -170,6 +170,21 @@ void info(QPainter &painter, const QRectF &box)
     centredText(painter, disc, QStringLiteral("i"), 0.7, Qt::white);
 }
 
+void link(QPainter &painter, const QRectF &box)
+{
+    // Two chain links, crossed.
+    const QRectF area = square(box);
+    const qreal u = area.width() / 10;
+    painter.setPen(QPen(QColor(30, 60, 160), 1.3 * u, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.save();
+    painter.translate(area.center());
+    painter.rotate(-45);
+    painter.drawRoundedRect(QRectF(-4.2 * u, -1.5 * u, 5 * u, 3 * u), 1.5 * u, 1.5 * u);
+    painter.drawRoundedRect(QRectF(-0.8 * u, -1.5 * u, 5 * u, 3 * u), 1.5 * u, 1.5 * u);
+    painter.restore();
+}
+
 void flagCroatia(QPainter &painter, const QRectF &box)
 {
     const QRectF area = flagArea(box, 2.0);

@@ -14,6 +14,7 @@ void elementTile(QPainter &painter, const QRectF &box);
 void gear(QPainter &painter, const QRectF &box);
 void help(QPainter &painter, const QRectF &box);
 void info(QPainter &painter, const QRectF &box);
+void link(QPainter &painter, const QRectF &box);
 
 void flagCroatia(QPainter &painter, const QRectF &box);
 void flagUnitedKingdom(QPainter &painter, const QRectF &box);

@@ -77,6 +77,7 @@ void TestTexts::everyMainWindowTextReachesItsControl()
 {
     QFETCH(int, language);
     TestWindow w;
+    w.window->calculator(); // built on first use, and then with the texts of the moment
     w.window->cmdElement_Click(80);
     // From another language, so that every text is a real change.
     if (language == 1)

@@ -3,25 +3,40 @@
 #include "ui/DesktopSeam.h"
 
 #include <QStringList>
+#include <QUrl>
 
 // Records what the program asks of the desktop instead of doing it, so no test blocks on a modal
 // window or ends the test process.
 class FakeDesktopSeam : public DesktopSeam
 {
 public:
-    void showMessage(QWidget *, const QString &text, Icon) override { messages << text; }
-    QString chooseOpenFile(QWidget *, const QString &, const QString &, const QString &) override
+    void showMessage(QWidget *, const QString &text, Icon icon, const QString &title) override
+    {
+        messages << text;
+        lastIcon = icon;
+        lastTitle = title;
+    }
+    QString chooseOpenFile(QWidget *, const QString &, const QString &, const QString &filter,
+                           const QString &selected) override
+    {
+        lastFilter = filter + u'|' + selected;
+        return fileToChoose;
+    }
+    QString chooseSaveFile(QWidget *, const QString &, const QString &, const QString &) override
     {
         return fileToChoose;
     }
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString &text) override { clipboard = text; }
-    void openUrl(const QUrl &) override { ++urlsOpened; }
+    void openUrl(const QUrl &url) override { urls << url; }
     void endProgram() override { ++endRequests; }
 
     QStringList messages;
+    Icon lastIcon = Icon::None;
+    QString lastTitle;
+    QString lastFilter;
     QString fileToChoose;
     QString clipboard;
-    int urlsOpened = 0;
+    QList<QUrl> urls;
     int endRequests = 0;
 };
