@@ -99,6 +99,8 @@ void FrmPeriodni::connectPanels()
     connect(m_sweep, &SweepPanel::valuesAccepted, this, &FrmPeriodni::storeSweepValues);
 
     connect(m_tools, &ToolPanel::toolClicked, this, &FrmPeriodni::cmdIzbornik_Click);
+    // The flags are imgHR_Click .. imgIT_Click.
+    connect(m_tools, &ToolPanel::languageChosen, this, &FrmPeriodni::setLanguageIndex);
     connect(m_tools, &ToolPanel::webPageClicked, this,
             [this] { m_tools->lblURL_Click({m_state.programFolder}); });
 }

@@ -88,6 +88,29 @@ ToolPanel::ToolPanel(DesignSurface *surface, DesktopSeam &seam, QObject *parent)
     m_fraHelp->hide();
 
     buildMakerLines(surface);
+    buildFlags(surface);
+}
+
+void ToolPanel::buildFlags(DesignSurface *surface)
+{
+    // Each language's name in that language: the same words whatever language is on.
+    const struct
+    {
+        const char *name;
+        DrawnButton::Glyph glyph;
+        const char *language;
+    } flags[] = {{"imgHR", glyph::flagCroatia, "Hrvatski"},
+                 {"imgEN", glyph::flagUnitedKingdom, "English"},
+                 {"imgDE", glyph::flagGermany, "Deutsch"},
+                 {"imgFR", glyph::flagFrance, "Français"},
+                 {"imgIT", glyph::flagItaly, "Italiano"}};
+    for (int i = 0; i < 5; ++i) {
+        auto *flag = new DrawnButton(flags[i].glyph, DrawnButton::Face::Plain, surface);
+        flag->setObjectName(QString::fromLatin1(flags[i].name));
+        flag->setToolTip(QString::fromUtf8(flags[i].language));
+        surface->place(flag, QRect(8130 + 380 * i, 165, 360, 270), 0);
+        connect(flag, &QAbstractButton::clicked, this, [this, i] { emit languageChosen(i); });
+    }
 }
 
 void ToolPanel::buildMakerLines(DesignSurface *surface)

@@ -49,6 +49,8 @@ public:
 
 signals:
     void toolClicked(int index);
+    // A flag: 0 Croatian, 1 English, 2 German, 3 French, 4 Italian.
+    void languageChosen(int languageIndex);
     // A click on the web page's link or on the labels beside it.
     void webPageClicked();
 
@@ -57,6 +59,7 @@ protected:
 
 private:
     void buildMakerLines(DesignSurface *surface);
+    void buildFlags(DesignSurface *surface);
     void setLinkHighlighted(bool on);
 
     DesktopSeam &m_seam;
