@@ -9,6 +9,9 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <cstdlib>
+#include <limits>
+
 namespace {
 
 constexpr int ButtonWidth = 500;
@@ -120,4 +123,80 @@ void ElementGrid::applyColours(const StateColours &states, const QColor &legendT
     // Button 95 is painted by its state right after; from 96 on there is no state to paint.
     for (int i = 95; i < ButtonCount; ++i)
         button(i)->setBackgroundColour(states.unknown);
+}
+
+void ElementGrid::paintState(int index, qint16 state, const QColor &colour)
+{
+    ElementButton *b = button(index);
+    b->setBackgroundColour(colour);
+    const std::size_t letter = state == StateCode::Solid    ? 0
+                               : state == StateCode::Liquid ? 1
+                               : state == StateCode::Gas    ? 2
+                                                            : 3;
+    b->setStateLetter(m_stateLetters[letter]);
+}
+
+void ElementGrid::setStateLetters(const std::array<QString, 4> &letters,
+                                  std::span<const qint16> states)
+{
+    m_stateLetters = letters;
+    for (int i = 0; i < ButtonCount; ++i) {
+        const qint16 state =
+            std::size_t(i) < states.size() ? states[std::size_t(i)] : StateCode::NotPainted;
+        paintState(i, state, button(i)->backgroundColour());
+    }
+}
+
+int ElementGrid::neighbour(int from, Qt::Key arrow)
+{
+    const QPoint here = buttonRect(from).center();
+    const bool horizontal = arrow == Qt::Key_Left || arrow == Qt::Key_Right;
+    const int sign = (arrow == Qt::Key_Right || arrow == Qt::Key_Down) ? 1 : -1;
+    // Buttons of one row share their top edge but for the extra hydrogen button; half a button
+    // apart is another row.
+    const auto sameRow = [](const QPoint &a, const QPoint &b) {
+        return std::abs(a.y() - b.y()) < RowStep / 2;
+    };
+    if (horizontal) {
+        int best = from;
+        int bestDistance = std::numeric_limits<int>::max();
+        for (int i = 0; i < ButtonCount; ++i) {
+            const QPoint there = buttonRect(i).center();
+            const int distance = (there.x() - here.x()) * sign;
+            if (i != from && sameRow(here, there) && distance > 0 && distance < bestDistance) {
+                best = i;
+                bestDistance = distance;
+            }
+        }
+        return best;
+    }
+    // Up or down: the rows in that direction, nearest first; the first with a button in this
+    // column wins, else the nearest button of the nearest row.
+    int nearestRowButton = from;
+    int nearestRowY = std::numeric_limits<int>::max();
+    int nearestRowX = std::numeric_limits<int>::max();
+    int column = from;
+    int columnRowY = std::numeric_limits<int>::max();
+    for (int i = 0; i < ButtonCount; ++i) {
+        const QPoint there = buttonRect(i).center();
+        const int rowDistance = (there.y() - here.y()) * sign;
+        if (i == from || rowDistance <= 0 || sameRow(here, there) || i == 0 || from == 0)
+            continue;
+        const int dx = std::abs(there.x() - here.x());
+        if (rowDistance < nearestRowY || (rowDistance == nearestRowY && dx < nearestRowX)) {
+            nearestRowButton = i;
+            nearestRowY = rowDistance;
+            nearestRowX = dx;
+        }
+        if (dx < ColumnStep / 2 && rowDistance < columnRowY) {
+            column = i;
+            columnRowY = rowDistance;
+        }
+    }
+    // The extra hydrogen button stands above helium, outside every column.
+    if (from == 2 && arrow == Qt::Key_Up)
+        return 0;
+    if (from == 0)
+        return arrow == Qt::Key_Down ? 2 : 0;
+    return column != from ? column : nearestRowButton;
 }

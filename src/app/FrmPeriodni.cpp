@@ -3,6 +3,7 @@
 #include "app/ElementGrid.h"
 #include "app/InfoPanel.h"
 #include "app/KeyHandler.h"
+#include "app/ProgramFolders.h"
 #include "app/TableLabels.h"
 #include "app/ToolPanel.h"
 #include "calc/CalculatorPanel.h"
@@ -17,7 +18,6 @@
 #include "ui/Glyphs.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QScreen>
@@ -42,6 +42,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     , m_surface(new DesignSurface(this))
 {
     m_state.programFolder = programFolder;
+    m_state.configFolder = folders::configuration(programFolder);
     setObjectName(QStringLiteral("frmPeriodni"));
     setCentralWidget(m_surface);
     m_grid = new ElementGrid(m_surface, this);
@@ -59,7 +60,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
 
     pse::ConfigHost &host = *this;
     m_configStore = std::make_unique<pse::ConfigStore>(m_state.settings, m_state.colourEditMode,
-                                                       host, m_state.programFolder);
+                                                       host, m_state.configFolder);
     connectPanels();
 
     // The design is 715 x 465 pixels at 96 dpi, small on today's screens: open it at most of the
@@ -102,7 +103,7 @@ void FrmPeriodni::connectPanels()
     // The flags are imgHR_Click .. imgIT_Click.
     connect(m_tools, &ToolPanel::languageChosen, this, &FrmPeriodni::setLanguageIndex);
     connect(m_tools, &ToolPanel::webPageClicked, this,
-            [this] { m_tools->lblURL_Click({m_state.programFolder}); });
+            [this] { m_tools->lblURL_Click(helpFolders()); });
 }
 
 CalculatorPanel &FrmPeriodni::calculator()
@@ -118,7 +119,7 @@ CalculatorPanel &FrmPeriodni::calculator()
 
 QStringList FrmPeriodni::helpFolders() const
 {
-    return {QDir::currentPath(), m_state.programFolder};
+    return folders::data(m_state.programFolder);
 }
 
 void FrmPeriodni::cmdIzbornik_Click(int index)
@@ -148,6 +149,66 @@ void FrmPeriodni::cmdIzbornik_Click(int index)
 }
 
 void FrmPeriodni::showSettings() {}
+
+void FrmPeriodni::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void FrmPeriodni::toggleStateLetters()
+{
+    m_state.stateLetters = !m_state.stateLetters;
+    applyStateLetters();
+}
+
+void FrmPeriodni::applyStateLetters()
+{
+    std::array<QString, 4> letters;
+    if (m_state.stateLetters) {
+        const QStringList initials =
+            pse::lang::text(pse::lang::TextId::StateLetters, m_state.languageIndex()).split(u' ');
+        for (std::size_t i = 0; i < letters.size(); ++i)
+            letters[i] = initials.value(qsizetype(i));
+    }
+    m_grid->setStateLetters(
+        letters, std::span(m_state.statePainter.buttonStates).first(StatePainter::PaintedButtons));
+}
+
+int FrmPeriodni::focusedElement() const
+{
+    const QWidget *focus = focusWidget();
+    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
+        if (focus == m_grid->button(i))
+            return i;
+    }
+    return -1;
+}
+
+bool FrmPeriodni::moveElementFocus(Qt::Key arrow)
+{
+    const int from = focusedElement();
+    if (from < 0)
+        return false;
+    m_grid->button(ElementGrid::neighbour(from, arrow))->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool FrmPeriodni::showFocusedElement()
+{
+    const int index = focusedElement();
+    if (index < 0)
+        return false;
+    cmdElement_Click(index);
+    return true;
+}
+
+void FrmPeriodni::pageInfo(bool forward)
+{
+    if (forward)
+        m_info->cmdPageDn_Click();
+    else
+        m_info->pageUp();
+}
 
 void FrmPeriodni::formLoad()
 {
@@ -291,6 +352,8 @@ void FrmPeriodni::SetLanguage()
     m_thermometer->applyLanguage(language);
     m_sweep->applyLanguage(language);
     m_tools->applyLanguage(language, QCoreApplication::applicationVersion());
+    if (m_state.stateLetters)
+        applyStateLetters();
     if (m_calculator)
         m_calculator->applyLanguage(language);
 }
@@ -303,9 +366,10 @@ void FrmPeriodni::refreshStateColours()
         return;
     }
     const int celsius = celsiusFromReading(t.temperature, t.kelvinScale);
-    m_state.statePainter.refresh(celsius, m_state.repaintAllStates, m_state.tables, stateColours(),
-                                 [this](int index, const QColor &colour) {
-                                     m_grid->button(index)->setBackgroundColour(colour);
+    const StateColours colours = stateColours();
+    m_state.statePainter.refresh(celsius, m_state.repaintAllStates, m_state.tables,
+                                 [&](int index, qint16 state) {
+                                     m_grid->paintState(index, state, colours.forState(state));
                                  });
     m_state.repaintAllStates = false;
     m_info->setTileColour(m_grid->button(m_info->shownIndex())->backgroundColour());

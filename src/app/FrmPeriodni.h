@@ -32,8 +32,8 @@ class FrmPeriodni : public QMainWindow, private pse::ConfigHost
     Q_OBJECT
 
 public:
-    // programFolder ends with a separator; the configuration file and relative background
-    // pictures are looked up in it.
+    // programFolder ends with a separator. The configuration file and relative background
+    // pictures are looked up in it when it is writable, else in the user's configuration folder.
     FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent = nullptr);
     ~FrmPeriodni() override;
 
@@ -58,6 +58,17 @@ public:
     // The calculator, built on first use: start-up does not show it.
     CalculatorPanel &calculator();
 
+    // The classroom keys.
+    void toggleFullScreen();
+    void toggleStateLetters();
+    // Moves the focus from an element button to its neighbour in the table; false when the focus
+    // is on no element button, so the key keeps its own meaning.
+    bool moveElementFocus(Qt::Key arrow);
+    // Shows the element whose button has the focus; false when none has.
+    bool showFocusedElement();
+    // The next or the previous page of the information panel.
+    void pageInfo(bool forward);
+
     // The language flags; SetNoviConfig also uses them to re-apply the current language.
     void imgHR_Click();
     void imgEN_Click();
@@ -81,8 +92,11 @@ private:
     // symbol into the calculator.
     void showInPanel(int index);
     void storeSweepValues(const SweepValues &values);
-    // Where the help files are looked for: the current folder first, as they always were, then
-    // the program's own.
+    void applyStateLetters();
+    // The index of the element button with the focus, or -1.
+    int focusedElement() const;
+    // Where the help files and the web page are looked for: the current folder first, as they
+    // always were, then the program's own and the installed data folders.
     QStringList helpFolders() const;
     void applyBackgroundPicture();
     StateColours stateColours() const;

@@ -375,6 +375,14 @@ void InfoPanel::cmdPageDn_Click()
     m_vsbSvojstva->setFocus();
 }
 
+void InfoPanel::pageUp()
+{
+    const int value = m_vsbSvojstva->value();
+    m_vsbSvojstva->setValue(
+        value == 0 ? LastPage : (value + PageHeight - 1) / PageHeight * PageHeight - PageHeight);
+    m_vsbSvojstva->setFocus();
+}
+
 void InfoPanel::vsbSvojstva_Change()
 {
     m_surface->moveTo(m_fraSvojstva, QPointF(0, -m_vsbSvojstva->value()));

@@ -60,6 +60,8 @@ public:
 
     // Next page; after the last one back to the first.
     void cmdPageDn_Click();
+    // The page before, or the last one from the first; the clicker's "back".
+    void pageUp();
     void vsbSvojstva_Change();
 
 protected:

@@ -4,8 +4,25 @@
 #include "calc/CalculatorPanel.h"
 #include "ui/KeyDigit.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace {
+
+// Text boxes keep the arrow keys, Enter and the page keys for editing.
+bool editsText(const QWidget *widget)
+{
+    return qobject_cast<const QLineEdit *>(widget) ||
+           qobject_cast<const QPlainTextEdit *>(widget) ||
+           qobject_cast<const QTextEdit *>(widget) ||
+           qobject_cast<const QAbstractSpinBox *>(widget);
+}
+
+} // namespace
 
 KeyHandler::KeyHandler(FrmPeriodni &window)
     : QObject(&window)
@@ -26,6 +43,29 @@ bool KeyHandler::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool KeyHandler::classroomKey(const QKeyEvent &event)
+{
+    if (editsText(QApplication::focusWidget()) || event.modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return m_window.moveElementFocus(Qt::Key(event.key()));
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return m_window.showFocusedElement();
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+        // What a presentation clicker sends.
+        m_window.pageInfo(event.key() == Qt::Key_PageDown);
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
@@ -60,9 +100,17 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
     case Qt::Key_Escape:
         m_window.calculator().clearInput();
         return false;
+    case Qt::Key_F9:
+        m_window.toggleStateLetters();
+        return true;
+    case Qt::Key_F11:
+        m_window.toggleFullScreen();
+        return true;
     default:
         break;
     }
+    if (classroomKey(event))
+        return true;
     const int digit = digitRowKey(event);
     if (digit == 0)
         return false;

@@ -15,14 +15,19 @@ class KeyHandler : public QObject
 public:
     explicit KeyHandler(FrmPeriodni &window);
 
-    // Returns whether the key typed a power or a root: that key must not also type its digit
-    // into the control with the focus.
+    // Returns whether the key was used up: a digit that typed a power or a root must not also
+    // type itself into the control with the focus, nor an arrow that moved through the table
+    // move anything else.
     bool Form_KeyDown(const QKeyEvent &event);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The arrow keys among the element buttons, Enter to show one, the page keys; never while a
+    // text box has the focus.
+    bool classroomKey(const QKeyEvent &event);
+
     FrmPeriodni &m_window;
     // A key a control ignores is offered to its parents, each time through this filter; it must
     // act once. The same event coming to the parent of the last receiver is that offer.

@@ -16,12 +16,17 @@ struct ProgramState
     // The executable's folder, ending in a separator: the configuration file and relative
     // background pictures live there.
     QString programFolder;
+    // Where the configuration file and relative background pictures live: the program folder
+    // when it is writable (a portable copy), the user's configuration folder otherwise.
+    QString configFolder;
     // "." or ",", as the system writes decimals; detected once at start-up.
     QChar decimalSeparator = u'.';
     // Set after new colours are saved: the next colour refresh repaints every button.
     bool repaintAllStates = false;
     // True while the calculator is open: an element click types its symbol there instead.
     bool calculatorMode = false;
+    // The state letters in the corners of the element buttons, off at start.
+    bool stateLetters = false;
     // Shared by the configuration reader (3 marks an abandoned read) and the dialog (0..2).
     qint16 colourEditMode = 0;
     // The configuration. Its Language field is the interface language itself: the reader sets

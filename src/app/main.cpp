@@ -7,6 +7,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The name picks the user's configuration and data folders of an installed program.
+    QCoreApplication::setApplicationName(QStringLiteral("quon-pse"));
     DesktopSeam seam;
     const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + u'/');
     FrmPeriodni window(seam, folder);

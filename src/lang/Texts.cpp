@@ -266,6 +266,15 @@ constexpr TextRow Rows[] = {
     {HelpFileName, Message, "", Text, HR_EN(u8"Pomoc.txt", u8"Help.txt")},
     {ProgramName, Message, "", Text,
      HR_EN(u8"Quon. Periodni sustav elemenata", u8"Quon. Periodic Table of Elements")},
+
+    // The legend's initials for solid, liquid, gas and not known, blank-separated, for the state
+    // letters of the buttons; where two initials would be the same, a second letter tells them
+    // apart.
+    {StateLetters,
+     Message,
+     "",
+     Text,
+     {u8"K T P N", u8"S L G ?", u8"F Fl G ?", u8"S L G ?", u8"S L G ?"}},
 };
 
 #undef HR_EN

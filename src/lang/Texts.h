@@ -100,6 +100,8 @@ enum class TextId : int {
     HelpMissing,
     HelpFileName,
     ProgramName,
+    // Five languages again: what the classroom additions say.
+    StateLetters,
     Count
 };
 

@@ -35,7 +35,7 @@ int celsiusFromReading(int temperature, bool kelvinScale)
 }
 
 int StatePainter::refresh(int celsius, bool repaintAll, const PropertyTables &tables,
-                          const StateColours &colours, const PaintButton &paint)
+                          const PaintButton &paint)
 {
     int repainted = 0;
     for (int i = 0; i < PaintedButtons; ++i) {
@@ -43,7 +43,7 @@ int StatePainter::refresh(int celsius, bool repaintAll, const PropertyTables &ta
             buttonStates[i] = StateCode::NotPainted;
         const qint16 state = stateAt(celsius, tables.meltingPoints[i], tables.boilingPoints[i]);
         if (buttonStates[i] != state) {
-            paint(i, colours.forState(state));
+            paint(i, state);
             buttonStates[i] = state;
             ++repainted;
         }

@@ -42,13 +42,13 @@ class StatePainter
 public:
     static constexpr int PaintedButtons = 96;
 
-    using PaintButton = std::function<void(int index, const QColor &colour)>;
+    using PaintButton = std::function<void(int index, qint16 state)>;
 
     StatePainter() { buttonStates.fill(StateCode::NotPainted); }
 
     // Returns how many buttons were repainted. With repaintAll every button 0..95 is repainted.
     int refresh(int celsius, bool repaintAll, const PropertyTables &tables,
-                const StateColours &colours, const PaintButton &paint);
+                const PaintButton &paint);
 
     // Indexes 0..96 as the window has always kept them; 96 is never used.
     std::array<qint16, 97> buttonStates{};

@@ -8,8 +8,9 @@ ElementButton::ElementButton(const QString &caption, QWidget *parent)
 {
     setText(caption);
     // A click takes the focus, as a click on any button does, so that a highlighted row of the
-    // table loses its highlight when another button is clicked.
-    setFocusPolicy(Qt::ClickFocus);
+    // table loses its highlight when another button is clicked; the keyboard reaches the table
+    // with Tab and moves in it with the arrow keys.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void ElementButton::setBackgroundColour(const QColor &colour)
@@ -35,9 +36,24 @@ void ElementButton::mouseReleaseEvent(QMouseEvent *event)
     QAbstractButton::mouseReleaseEvent(event);
 }
 
+void ElementButton::setStateLetter(const QString &letter)
+{
+    if (letter == m_stateLetter)
+        return;
+    m_stateLetter = letter;
+    update();
+}
+
+void ElementButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    update();
+}
+
 void ElementButton::focusOutEvent(QFocusEvent *event)
 {
     QAbstractButton::focusOutEvent(event);
+    update();
     emit focusLost();
 }
 
@@ -64,4 +80,22 @@ void ElementButton::paintEvent(QPaintEvent *)
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(face.translated(sunken ? w : 0, sunken ? w : 0), Qt::AlignCenter, text());
+
+    if (!m_stateLetter.isEmpty()) {
+        font.setPixelSize(std::max(1, face.height() * 3 / 10));
+        painter.setFont(font);
+        const QRect corner = face.adjusted(0, 0, -3 * w, -2 * w);
+        painter.drawText(corner, Qt::AlignRight | Qt::AlignBottom, m_stateLetter);
+    }
+    if (hasFocus()) {
+        // Seen from the back of a classroom: a thick ring in a colour no state colour takes, with
+        // a white edge inside so that it stands out on dark colours too.
+        const int ring = std::max(3, face.width() / 9);
+        painter.setPen(
+            QPen(QColor(200, 0, 200), ring, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(face).adjusted(ring / 2.0, ring / 2.0, -ring / 2.0, -ring / 2.0));
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(face.adjusted(ring, ring, -ring - 1, -ring - 1));
+    }
 }

@@ -15,6 +15,9 @@ public:
 
     QColor backgroundColour() const { return m_background; }
     void setBackgroundColour(const QColor &colour);
+    // A letter in the corner that names the state without its colour; empty shows none.
+    QString stateLetter() const { return m_stateLetter; }
+    void setStateLetter(const QString &letter);
 
     QSize sizeHint() const override;
 
@@ -25,8 +28,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QColor m_background{192, 192, 192};
+    QString m_stateLetter;
 };

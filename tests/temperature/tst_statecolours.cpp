@@ -81,10 +81,10 @@ void TestStateColours::onlyChangedButtonsRepaint()
     setTemperature(tables);
     StatePainter painter;
     QList<int> painted;
-    const auto paint = [&painted](int index, const QColor &) { painted << index; };
+    const auto paint = [&painted](int index, qint16) { painted << index; };
     const auto refresh = [&](int celsius, bool all) {
         painted.clear();
-        return painter.refresh(celsius, all, tables, Defaults, paint);
+        return painter.refresh(celsius, all, tables, paint);
     };
 
     QCOMPARE(refresh(27, false), 96); // the first refresh paints every button 0..95

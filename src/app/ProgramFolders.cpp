@@ -1,0 +1,37 @@
+#include "app/ProgramFolders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace folders {
+
+bool isWritable(const QString &folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".quon-pse-probe-XXXXXX")));
+    return probe.open();
+}
+
+QString configuration(const QString &programFolder)
+{
+    if (isWritable(programFolder))
+        return programFolder;
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    // A folder that cannot be made shows up as a failed save, with the system's reason.
+    QDir().mkpath(user);
+    return user + u'/';
+}
+
+QStringList data(const QString &programFolder)
+{
+    QStringList all = {QDir::currentPath(), programFolder};
+    // An installed program: <prefix>/bin beside <prefix>/share/quon-pse, wherever the prefix is.
+    all << QDir(QCoreApplication::applicationDirPath())
+               .absoluteFilePath(QStringLiteral("../share/quon-pse"));
+    all << QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    all.removeDuplicates();
+    return all;
+}
+
+} // namespace folders

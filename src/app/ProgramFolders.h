@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where the program keeps and finds its files. A portable copy keeps everything in its own folder,
+// as it always has; an installed program, whose folder the user may not write, keeps the
+// configuration in the user's configuration folder and finds its help files in the installed
+// data folder.
+namespace folders {
+
+// Whether a file can be created in `folder`: tried, not guessed from permission bits.
+bool isWritable(const QString &folder);
+
+// The folder of the configuration file and of relative background pictures, ending in "/": the
+// program's own when it is writable, otherwise the user's configuration folder for this program
+// (created when missing).
+QString configuration(const QString &programFolder);
+
+// Where the help files and the web page are looked for, in order: the current folder, the
+// program's folder, then the installed data folders.
+QStringList data(const QString &programFolder);
+
+} // namespace folders

@@ -1,0 +1,185 @@
+#include "app/ElementGrid.h"
+#include "app/ProgramFolders.h"
+#include "config/ConfigStore.h"
+#include "support/TestWindow.h"
+#include "ui/ElementButton.h"
+
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+ElementButton *button(const TestWindow &w, int index)
+{
+    return w.find<ElementButton>(QStringLiteral("cmdElement_%1").arg(index));
+}
+
+} // namespace
+
+class TestClassroom : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void neighbours_data();
+    void neighbours();
+    void keysMoveThroughTheTable();
+    void stateLetters_data();
+    void stateLetters();
+    void configurationFolder_data();
+    void configurationFolder();
+};
+
+void TestClassroom::neighbours_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");
+    const int left = Qt::Key_Left, right = Qt::Key_Right, up = Qt::Key_Up, down = Qt::Key_Down;
+    QTest::newRow("H to He over the gap") << 1 << right << 2;
+    QTest::newRow("Be to B over the gap") << 4 << right << 5;
+    QTest::newRow("B back to Be") << 5 << left << 4;
+    QTest::newRow("Ba to Hf over the f-block gap") << 56 << right << 72;
+    QTest::newRow("nothing left of Cs") << 55 << left << 55;
+    QTest::newRow("Fe down to Ru") << 26 << down << 44;
+    QTest::newRow("Sc up to the nearest of period 3") << 21 << up << 12;
+    QTest::newRow("He up to the extra H") << 2 << up << 0;
+    QTest::newRow("extra H down to He") << 0 << down << 2;
+    QTest::newRow("Rf down into the lanthanides") << 104 << down << 57;
+    QTest::newRow("Ra down to the nearest lanthanide") << 88 << down << 57;
+    QTest::newRow("Rn down to Lu below its column") << 86 << down << 71;
+    QTest::newRow("La up out of the f-block") << 57 << up << 104;
+    QTest::newRow("Lu up to Rn") << 71 << up << 86;
+    QTest::newRow("Lu down to Lr") << 71 << down << 103;
+    QTest::newRow("nothing below Lr") << 103 << down << 103;
+    QTest::newRow("along the actinides") << 89 << right << 90;
+}
+
+void TestClassroom::neighbours()
+{
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    QCOMPARE(ElementGrid::neighbour(from, Qt::Key(key)), to);
+}
+
+void TestClassroom::keysMoveThroughTheTable()
+{
+    TestWindow w;
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    auto *bar = w.find<QScrollBar>(QStringLiteral("vsbSvojstva"));
+    QTest::mouseClick(button(w, 26), Qt::LeftButton);
+    QTest::keyClick(button(w, 26), Qt::Key_Right);
+    QVERIFY(button(w, 27)->hasFocus());
+    QCOMPARE(w.text(QStringLiteral("lblSimbol")), QStringLiteral("Fe"));
+    QTest::keyClick(button(w, 27), Qt::Key_Return);
+    QCOMPARE(w.text(QStringLiteral("lblSimbol")), QStringLiteral("Co"));
+    QTest::keyClick(button(w, 27), Qt::Key_Down);
+    QTest::keyClick(button(w, 45), Qt::Key_Space);
+    QCOMPARE(w.text(QStringLiteral("lblSimbol")), QStringLiteral("Rh"));
+
+    // The clicker's page keys, forward and back, over the ends.
+    QTest::keyClick(button(w, 45), Qt::Key_PageDown);
+    QCOMPARE(bar->value(), 1400);
+    QTest::keyClick(bar, Qt::Key_PageUp);
+    QTest::keyClick(bar, Qt::Key_PageUp);
+    QCOMPARE(bar->value(), 5600);
+
+    // In a text box the same keys edit the text.
+    auto *box = w.find<QLineEdit>(QStringLiteral("txtT"));
+    box->setFocus();
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key_Right);
+    QTest::keyClick(box, Qt::Key_PageDown);
+    QCOMPARE(box->cursorPosition(), 1);
+    QVERIFY(box->hasFocus());
+    QCOMPARE(bar->value(), 5600);
+
+    // F11 makes the window fill the screen and back; Esc does not leave it.
+    QTest::keyClick(box, Qt::Key_F11);
+    QVERIFY(w.window->windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(w.window->windowState() & Qt::WindowFullScreen);
+    QTest::keyClick(box, Qt::Key_F11);
+    QVERIFY(!(w.window->windowState() & Qt::WindowFullScreen));
+}
+
+void TestClassroom::stateLetters_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("kelvin");
+    QTest::addColumn<QString>("letters"); // of H, Fe, Hg, Cm
+    QTest::newRow("Croatian at 300 K") << 0 << "300"
+                                       << "P K T N";
+    QTest::newRow("Croatian at 10 K") << 0 << "10"
+                                      << "K K K N";
+    QTest::newRow("German at 300 K") << 2 << "300"
+                                     << "G F Fl ?";
+    QTest::newRow("English at 3000 K") << 1 << "3000"
+                                       << "G L G ?";
+}
+
+void TestClassroom::stateLetters()
+{
+    QFETCH(int, language);
+    QFETCH(QString, kelvin);
+    QFETCH(QString, letters);
+    TestWindow w(QByteArray("Language = ") + QByteArray::number(language));
+    const auto shown = [&w] {
+        QStringList all;
+        for (int index : {1, 26, 80, 96})
+            all << button(w, index)->stateLetter();
+        return all.join(u' ');
+    };
+    QCOMPARE(shown(), QStringLiteral("   "));
+    QTest::keyClick(w.window.get(), Qt::Key_F9);
+    // The letters follow the temperature as the colours do.
+    w.find<QLineEdit>(QStringLiteral("txtT"))->setText(kelvin);
+    QCOMPARE(shown(), letters);
+    QTest::keyClick(w.window.get(), Qt::Key_F9);
+    QCOMPARE(shown(), QStringLiteral("   "));
+}
+
+void TestClassroom::configurationFolder_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("portable copy") << true;
+    // A folder under a file: no one, root included, can write there.
+    QTest::newRow("installed program") << false;
+}
+
+void TestClassroom::configurationFolder()
+{
+    QFETCH(bool, writable);
+    QTemporaryDir dir;
+    QVERIFY(writeAll(dir.filePath(QStringLiteral("file")), "x"));
+    const QString program = writable ? dir.path() + u'/' : dir.filePath(QStringLiteral("file/"));
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + u'/';
+    const QString chosen = folders::configuration(program);
+    QCOMPARE(chosen, writable ? program : user);
+
+    // A save lands there, and the next start reads it from there.
+    pse::Settings settings;
+    settings.Language = 3;
+    qint16 mode = 0;
+    struct : pse::ConfigHost
+    {
+        void setTemperatureText(const QString &) override {}
+        void setStepTempText(const QString &) override {}
+        void applyConfig() override {}
+        void setRepaintAllStates() override {}
+        void showError(const QString &) override {}
+    } host;
+    QVERIFY(pse::ConfigStore(settings, mode, host, chosen).WriteConfigEN());
+    FakeDesktopSeam seam;
+    FrmPeriodni window(seam, program);
+    window.formLoad();
+    QCOMPARE(window.state().languageIndex(), 3);
+    QFile::remove(chosen + QStringLiteral("quon_pse.cfg"));
+}
+
+QTEST_MAIN(TestClassroom)
+#include "tst_classroom.moc"
