@@ -63,8 +63,11 @@ void TestCalculatorEngine::evaluateInput_data()
                                << QByteArray("2*(1.00794*2+15.9994)+(22.98977+35.4527)")
                                << QByteArray("94.4730") << true;
     QTest::newRow("function token clears molar mass")
-        << QByteArray("H2sin30") << QByteArray("H2*:sin30") << QByteArray("1.00794*2*:sin30")
+        << QByteArray("H2sin30") << QByteArray("(H2)*:sin30") << QByteArray("(1.00794*2)*:sin30")
         << QByteArray("-1.991753190376") << false;
+    QTest::newRow("function multiplies the whole formula")
+        << QByteArray("Ca(OH)2ln5") << QByteArray("(Ca(OH)2)*:ln5")
+        << QByteArray("(40.078+(15.9994+1.00794)*2)*:ln5") << QByteArray("119.2475682258") << false;
     QTest::newRow("blanks trimmed") << QByteArray("  2 + 2  ") << QByteArray("2+2")
                                     << QByteArray("2+2") << QByteArray("4") << true;
     QTest::newRow("rounded to the result pattern")

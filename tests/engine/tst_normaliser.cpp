@@ -63,8 +63,8 @@ void TestNormaliser::normalise_data()
     row("after a bracket", "(2)cos0", "(2)*:cos0", false);
     row("ln", "ln5", ":ln5", false);
     row("tg", "tg1", ":tg1", false);
-    row("function after a formula", "H2sin30", "H2*:sin30", false);
-    row("function after a formula with brackets", "Ca(OH)2sin30", "Ca(OH)2*:sin30", false);
+    row("function after a formula", "H2sin30", "(H2)*:sin30", false);
+    row("function after a formula with brackets", "Ca(OH)2ln5", "(Ca(OH)2)*:ln5", false);
     row("function after an operator brackets formulas", "2+H2sin30", "2+(H2)*:sin30", false);
 
     // Numbers and operators.

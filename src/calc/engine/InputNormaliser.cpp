@@ -200,11 +200,10 @@ TokenPass tokensAndCase(std::string_view in, const NormaliserSettings &settings,
         } else if (piece.size() == 1 && isIn(piece[0], "%/*^+-")) {
             pass.expressionMarksSeen = true;
         } else if (functionToken) {
-            // A token that had a "*" put before it ("2*:sin") is no expression mark, so it does
-            // not send the line through the formula bracketing; it still means the result is no
-            // molar mass: "H2sin30" is not shown as one.
-            if (piece[0] == ':')
-                pass.expressionMarksSeen = true;
+            // Also when a "*" was put before the token: that "*" counts as if typed, so the
+            // formula before it is bracketed whole and multiplied, "Ca(OH)2ln5" is
+            // "(Ca(OH)2)*:ln5" just as "Ca(OH)2*ln5" is.
+            pass.expressionMarksSeen = true;
             molarMass = false;
         }
     }
