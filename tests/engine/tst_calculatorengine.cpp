@@ -68,6 +68,9 @@ void TestCalculatorEngine::evaluateInput_data()
     QTest::newRow("function multiplies the whole formula")
         << QByteArray("Ca(OH)2ln5") << QByteArray("(Ca(OH)2)*:ln5")
         << QByteArray("(40.078+(15.9994+1.00794)*2)*:ln5") << QByteArray("119.2475682258") << false;
+    QTest::newRow("hydrate") << QByteArray("CuSO4·5H2O") << QByteArray("(CuSO4)+5*(H2O)")
+                             << QByteArray("(63.546+32.066+15.9994*4)+5*(1.00794*2+15.9994)")
+                             << QByteArray("249.686") << true;
     QTest::newRow("blanks trimmed") << QByteArray("  2 + 2  ") << QByteArray("2+2")
                                     << QByteArray("2+2") << QByteArray("4") << true;
     QTest::newRow("rounded to the result pattern")

@@ -86,6 +86,8 @@ void TestNormaliser::normalise_data()
     row("point after digit", "2.5", "2.5");
     row("multiplication sign", "3 × 4 ÷ 2", "3*4/2");
     row("multiplication sign keeps molar mass", "2×H2O", "2*(H2O)");
+    row("hydrate dots are plus", "CuSO4·5H2O•H2O∙H2O", "(CuSO4)+5*(H2O)+(H2O)+(H2O)");
+    row("plain point stays a decimal mark", "CuSO4.5H2O", "CuSO4.5H2O");
     row("equals ends", "12=5", "12");
     row("dropped punctuation", "a:b;c", "AbC");
     row("other dropped punctuation", "1@$<>_`+2", "1+2");
