@@ -1,5 +1,7 @@
 #include "calc/engine/CalculatorEngine.h"
 #include "calc/engine/EngineMessages.h"
+#include "calc/engine/NumberFormat.h"
+#include "calc/engine/PercentComposition.h"
 
 #include <QTest>
 
@@ -10,6 +12,8 @@ QByteArray bytes(const std::string &text)
     return QByteArray::fromStdString(text);
 }
 
+constexpr const char *en = pse::messages::notElementSymbolEn;
+
 } // namespace
 
 class TestCalculatorEngine : public QObject
@@ -17,91 +21,94 @@ class TestCalculatorEngine : public QObject
     Q_OBJECT
 
 private slots:
-    void evaluateInput_data();
-    void evaluateInput();
+    void lines_data();
+    void lines();
     void displayModes_data();
     void displayModes();
-    void messagesStayInEveryMode();
-    void previousResultCarriesOver();
-    void unknownSymbol_data();
-    void unknownSymbol();
-    void repairShowsInInputLine();
     void repairsAreBounded();
     void decimalsSetting();
-    void memoryAndConstants();
-    void commaSeparator();
     void randomSourceIsTheEngines();
-    void applyFunctionAsText();
+    void composition_data();
+    void composition();
+    void compositionText();
 };
 
-void TestCalculatorEngine::evaluateInput_data()
+void TestCalculatorEngine::lines_data()
 {
-    QTest::addColumn<QByteArray>("input");
+    // Lines separated by "\n" are evaluated in turn in one engine; the other columns describe the
+    // state after the last one. "reported" is evaluateLine's answer: an unknown symbol was named.
+    QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<QByteArray>("normalised");
     QTest::addColumn<QByteArray>("expanded");
     QTest::addColumn<QByteArray>("result");
     QTest::addColumn<bool>("molarMass");
-
-    QTest::newRow("nacl") << QByteArray("nacl") << QByteArray("NaCl")
-                          << QByteArray("22.98977+35.4527") << QByteArray("58.4425") << true;
-    QTest::newRow("H2O") << QByteArray("H2O") << QByteArray("H2O")
-                         << QByteArray("1.00794*2+15.9994") << QByteArray("18.0153") << true;
-    QTest::newRow("Tc") << QByteArray("Tc") << QByteArray("Tc") << QByteArray("98")
-                        << QByteArray("98.") << true;
-    QTest::newRow("5+3") << QByteArray("5+3") << QByteArray("5+3") << QByteArray("5+3")
-                         << QByteArray("8") << true;
-    QTest::newRow("H2O*2") << QByteArray("H2O*2") << QByteArray("(H2O)*2")
-                           << QByteArray("(1.00794*2+15.9994)*2") << QByteArray("36.03056")
-                           << false;
-    QTest::newRow("Ca(OH)2") << QByteArray("Ca(OH)2") << QByteArray("Ca(OH)2")
-                             << QByteArray("40.078+(15.9994+1.00794)*2") << QByteArray("74.093")
-                             << true;
-    QTest::newRow("K4(Fe(CN)6)") << QByteArray("K4(Fe(CN)6)") << QByteArray("K4(Fe(CN)6)")
-                                 << QByteArray("39.0983*4+(55.845+(12.0107+14.00674)*6)")
-                                 << QByteArray("368.343") << true;
-    QTest::newRow("2H2O+NaCl") << QByteArray("2H2O+NaCl") << QByteArray("2*(H2O)+(NaCl)")
-                               << QByteArray("2*(1.00794*2+15.9994)+(22.98977+35.4527)")
-                               << QByteArray("94.4730") << true;
-    QTest::newRow("function token clears molar mass")
-        << QByteArray("H2sin30") << QByteArray("(H2)*:sin30") << QByteArray("(1.00794*2)*:sin30")
-        << QByteArray("-1.991753190376") << false;
-    QTest::newRow("function multiplies the whole formula")
-        << QByteArray("Ca(OH)2ln5") << QByteArray("(Ca(OH)2)*:ln5")
-        << QByteArray("(40.078+(15.9994+1.00794)*2)*:ln5") << QByteArray("119.2475682258") << false;
-    QTest::newRow("hydrate") << QByteArray("CuSO4·5H2O") << QByteArray("(CuSO4)+5*(H2O)")
-                             << QByteArray("(63.546+32.066+15.9994*4)+5*(1.00794*2+15.9994)")
-                             << QByteArray("249.686") << true;
-    QTest::newRow("blanks trimmed") << QByteArray("  2 + 2  ") << QByteArray("2+2")
-                                    << QByteArray("2+2") << QByteArray("4") << true;
-    QTest::newRow("rounded to the result pattern")
-        << QByteArray("2/3") << QByteArray("2/3") << QByteArray("2/3")
-        << QByteArray("0.6666666666667") << false;
-    QTest::newRow("exponent form") << QByteArray("10^20+1") << QByteArray("10^20+1")
-                                   << QByteArray("10^20+1") << QByteArray("1E+20") << false;
-    QTest::newRow("message") << QByteArray("1/0") << QByteArray("1/0") << QByteArray("1/0")
-                             << QByteArray("Cannot divide by zero!") << false;
-    QTest::newRow("empty") << QByteArray("") << QByteArray("") << QByteArray("") << QByteArray("")
-                           << true;
-    QTest::newRow("brackets side by side") << QByteArray("(3)(4)") << QByteArray("(3)(4)")
-                                           << QByteArray("(3)+(4)") << QByteArray("7") << true;
+    QTest::addColumn<bool>("reported");
+    QTest::addColumn<QByteArray>("suffix");
+    QTest::addColumn<char>("separator");
+    const auto row = [](const char *lines, const char *normalised, const char *expanded,
+                        const char *result, bool molarMass, bool reported = false,
+                        const char *suffix = en, char separator = '.') {
+        QTest::newRow(lines) << QByteArray(lines) << QByteArray(normalised) << QByteArray(expanded)
+                             << QByteArray(result) << molarMass << reported << QByteArray(suffix)
+                             << separator;
+    };
+    row("nacl", "NaCl", "22.98977+35.4527", "58.4425", true);
+    row("Tc", "Tc", "98", "98.", true);
+    row("5+3", "5+3", "5+3", "8", true);
+    row("H2O*2", "(H2O)*2", "(1.00794*2+15.9994)*2", "36.03056", false);
+    row("K4(Fe(CN)6)", "K4(Fe(CN)6)", "39.0983*4+(55.845+(12.0107+14.00674)*6)", "368.343", true);
+    row("2H2O+NaCl", "2*(H2O)+(NaCl)", "2*(1.00794*2+15.9994)+(22.98977+35.4527)", "94.4730", true);
+    row("H2sin30", "(H2)*:sin30", "(1.00794*2)*:sin30", "-1.991753190376", false);
+    row("Ca(OH)2ln5", "(Ca(OH)2)*:ln5", "(40.078+(15.9994+1.00794)*2)*:ln5", "119.2475682258",
+        false);
+    row("CuSO4·5H2O", "(CuSO4)+5*(H2O)", "(63.546+32.066+15.9994*4)+5*(1.00794*2+15.9994)",
+        "249.686", true);
+    row("  2 + 2  ", "2+2", "2+2", "4", true);
+    row("2/3", "2/3", "2/3", "0.6666666666667", false);
+    row("10^20+1", "10^20+1", "10^20+1", "1E+20", false);
+    row("", "", "", "", true);
+    row("(3)(4)", "(3)(4)", "(3)+(4)", "7", true);
+    row("10\n+5", "10+5", "10+5", "15", true);
+    row("10\n+5\nans*2", ":ans*2", "15*2", "30", false);
+    row("30\nsqrt", ":sqrt30", ":sqrt30", "5.477225575052", false);
+    row("1/0\n+5", "???+5", "???+5", "Type mismatch", true);
+    row("mem*2", ":mem*2", "2.5*2", "5", false);
+    row("2pi", "2*:pi", "2*3.14159265358979", "6.28318530718", false);
+    row("Qq", "Qq", "", "Qq isn't element symbol!", true, true);
+    row("Qq\nQq", "Qq", "", "Qq nije simbol elementa!", true, true,
+        pse::messages::notElementSymbolHr);
+    row("Qq\nH", "H", "1.00794", "1.00794", true);
+    row("AG", "Ag", "107.8682", "107.8682", true);
+    row("2*Nh", "2*(NH)", "2*(14.00674+1.00794)", "30.02936", false);
+    row("nacl+.5", "(NaCl)+0,5", "(22,98977+35,4527)+0,5", "58,9425", true, false, en, ',');
 }
 
-void TestCalculatorEngine::evaluateInput()
+void TestCalculatorEngine::lines()
 {
-    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, lines);
     QFETCH(QByteArray, normalised);
     QFETCH(QByteArray, expanded);
     QFETCH(QByteArray, result);
     QFETCH(bool, molarMass);
+    QFETCH(bool, reported);
+    QFETCH(QByteArray, suffix);
+    QFETCH(char, separator);
 
     pse::CalculatorEngine engine;
-    engine.inputText = input.toStdString();
-    engine.evaluateInput();
+    engine.decimalSeparator = separator;
+    engine.memoryValue = 2.5;
+    bool lastReported = false;
+    for (const QByteArray &line : lines.split('\n'))
+        lastReported = engine.evaluateLine(line.toStdString(), suffix.toStdString());
     QCOMPARE(bytes(engine.normalisedText), normalised);
     QCOMPARE(bytes(engine.expandedText), expanded);
     QCOMPARE(bytes(engine.resultText), result);
-    QCOMPARE(engine.molarMassResult, molarMass);
     QCOMPARE(bytes(engine.displayText()), result); // automatic mode shows the result as it is
+    QCOMPARE(engine.molarMassResult, molarMass);
+    QCOMPARE(lastReported, reported);
+    QVERIFY(!engine.symbolError); // the report clears it
+    if (reported)
+        QCOMPARE(bytes(engine.lastSymbol), QByteArray("Qq"));
 }
 
 void TestCalculatorEngine::displayModes_data()
@@ -110,28 +117,28 @@ void TestCalculatorEngine::displayModes_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<bool>("thousands");
+    QTest::addColumn<char>("separator");
     QTest::addColumn<QByteArray>("expected");
-
-    QTest::newRow("scientific water")
-        << QByteArray("H2O") << 1 << 2 << false << QByteArray("1.80 E+01");
-    QTest::newRow("scientific small")
-        << QByteArray("0.00012") << 1 << 2 << false << QByteArray("1.20 E-04");
-    QTest::newRow("scientific no decimals")
-        << QByteArray("H2O") << 1 << 0 << false << QByteArray("2. E+01");
-    QTest::newRow("rounded two thirds")
-        << QByteArray("2/3") << 2 << 3 << false << QByteArray("0.667");
-    QTest::newRow("rounded with thousands")
-        << QByteArray("1234.5") << 2 << 5 << true << QByteArray("1,234.50");
-    QTest::newRow("rounded no decimals")
-        << QByteArray("2/3") << 2 << 0 << false << QByteArray("1.");
-    QTest::newRow("automatic general")
-        << QByteArray("2^0.5") << 0 << 2 << false << QByteArray("1.414213562373");
-    QTest::newRow("automatic molar mass")
-        << QByteArray("NaCl") << 0 << 2 << false << QByteArray("58.4425");
-    QTest::newRow("automatic tiny")
-        << QByteArray("1/2000") << 0 << 2 << false << QByteArray("0.0005");
-    QTest::newRow("automatic exponent")
-        << QByteArray("1/2000000") << 0 << 2 << false << QByteArray("5E-07");
+    const auto row = [](const char *input, int mode, int decimals, bool thousands,
+                        const char *expected, char separator = '.') {
+        QTest::newRow(QByteArray(input) + " mode " + QByteArray::number(mode) + "." +
+                      QByteArray::number(decimals) + (thousands ? " thousands" : ""))
+            << QByteArray(input) << mode << decimals << thousands << separator
+            << QByteArray(expected);
+    };
+    row("H2O", 1, 2, false, "1.80 E+01");
+    row("0.00012", 1, 2, false, "1.20 E-04");
+    row("H2O", 1, 0, false, "2. E+01");
+    row("2/3", 2, 3, false, "0.667");
+    row("1234.5", 2, 5, true, "1,234.50");
+    row("1234,5", 2, 5, true, "1.234,50", ',');
+    row("2/3", 2, 0, false, "1.");
+    row("2^0.5", 0, 2, false, "1.414213562373");
+    row("NaCl", 0, 2, false, "58.4425");
+    row("1/2000", 0, 2, false, "0.0005");
+    row("1/2000000", 0, 2, false, "5E-07");
+    for (int mode = 0; mode < 3; ++mode)
+        row("sqrt(0-4)", mode, 2, mode == 2, "Error - negative number!");
 }
 
 void TestCalculatorEngine::displayModes()
@@ -140,81 +147,16 @@ void TestCalculatorEngine::displayModes()
     QFETCH(int, mode);
     QFETCH(int, decimals);
     QFETCH(bool, thousands);
+    QFETCH(char, separator);
     QFETCH(QByteArray, expected);
 
     pse::CalculatorEngine engine;
+    engine.decimalSeparator = separator;
     engine.setNumberMode(static_cast<short>(mode));
     engine.setThousandsSeparator(thousands);
     engine.setDecimals(decimals);
-    engine.evaluateLine(input.toStdString(), pse::messages::notElementSymbolEn);
+    engine.evaluateLine(input.toStdString(), en);
     QCOMPARE(bytes(engine.displayText()), expected);
-}
-
-void TestCalculatorEngine::messagesStayInEveryMode()
-{
-    pse::CalculatorEngine engine;
-    engine.evaluateLine("sqrt(0-4)", pse::messages::notElementSymbolEn);
-    for (short mode = 0; mode < 3; ++mode) {
-        engine.setNumberMode(mode);
-        QCOMPARE(bytes(engine.displayText()), QByteArray("Error - negative number!"));
-    }
-    engine.setThousandsSeparator(true);
-    QCOMPARE(bytes(engine.displayText()), QByteArray("Error - negative number!"));
-}
-
-void TestCalculatorEngine::previousResultCarriesOver()
-{
-    pse::CalculatorEngine engine;
-    const char *suffix = pse::messages::notElementSymbolEn;
-    engine.evaluateLine("10", suffix);
-    engine.evaluateLine("+5", suffix);
-    QCOMPARE(bytes(engine.normalisedText), QByteArray("10+5"));
-    QCOMPARE(bytes(engine.resultText), QByteArray("15"));
-    QCOMPARE(bytes(engine.previousResult), QByteArray("10"));
-    engine.evaluateLine("ans*2", suffix);
-    QCOMPARE(bytes(engine.expandedText), QByteArray("15*2"));
-    QCOMPARE(bytes(engine.resultText), QByteArray("30"));
-    engine.evaluateLine("sqrt", suffix);
-    QCOMPARE(bytes(engine.normalisedText), QByteArray(":sqrt30"));
-    engine.evaluateLine("1/0", suffix);
-    engine.evaluateLine("+5", suffix);
-    QCOMPARE(bytes(engine.normalisedText), QByteArray("???+5"));
-    QCOMPARE(bytes(engine.resultText), QByteArray("Type mismatch"));
-}
-
-void TestCalculatorEngine::unknownSymbol_data()
-{
-    QTest::addColumn<QByteArray>("suffix");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("English") << QByteArray(pse::messages::notElementSymbolEn)
-                             << QByteArray("Qq isn't element symbol!");
-    QTest::newRow("Croatian") << QByteArray(pse::messages::notElementSymbolHr)
-                              << QByteArray("Qq nije simbol elementa!");
-}
-
-void TestCalculatorEngine::unknownSymbol()
-{
-    QFETCH(QByteArray, suffix);
-    QFETCH(QByteArray, expected);
-    pse::CalculatorEngine engine;
-    QVERIFY(engine.evaluateLine("Qq", suffix.toStdString()));
-    QCOMPARE(bytes(engine.resultText), expected);
-    QCOMPARE(bytes(engine.displayText()), expected);
-    QCOMPARE(bytes(engine.normalisedText), QByteArray("Qq"));
-    QCOMPARE(bytes(engine.lastSymbol), QByteArray("Qq"));
-    QVERIFY(!engine.symbolError);
-    QVERIFY(!engine.evaluateLine("H", suffix.toStdString()));
-}
-
-void TestCalculatorEngine::repairShowsInInputLine()
-{
-    pse::CalculatorEngine engine;
-    QVERIFY(!engine.evaluateLine("AG", pse::messages::notElementSymbolEn));
-    QCOMPARE(bytes(engine.normalisedText), QByteArray("Ag"));
-    QCOMPARE(bytes(engine.resultText), QByteArray("107.8682"));
-    QVERIFY(!engine.evaluateLine("2*Nh", pse::messages::notElementSymbolEn));
-    QCOMPARE(bytes(engine.normalisedText), QByteArray("2*(NH)"));
-    QVERIFY(!engine.molarMassResult); // the repaired text is normalised again, "*" and all
 }
 
 void TestCalculatorEngine::repairsAreBounded()
@@ -224,13 +166,13 @@ void TestCalculatorEngine::repairsAreBounded()
     for (int k = 0; k < 100; ++k)
         shortLine += "+Nh";
     pse::CalculatorEngine engine;
-    QVERIFY(!engine.evaluateLine(shortLine, pse::messages::notElementSymbolEn));
+    QVERIFY(!engine.evaluateLine(shortLine, en));
     QCOMPARE(bytes(engine.resultText), QByteArray("1516.48268"));
 
     std::string longLine = "Nh";
     while (longLine.size() < 32000)
         longLine += "+Nh";
-    QVERIFY(engine.evaluateLine(longLine, pse::messages::notElementSymbolEn));
+    QVERIFY(engine.evaluateLine(longLine, en));
     QCOMPARE(bytes(engine.resultText), QByteArray("Nh isn't element symbol!"));
 }
 
@@ -254,32 +196,6 @@ void TestCalculatorEngine::decimalsSetting()
     QCOMPARE(engine.setDecimals(5), 5); // outside rounded mode the box only starts at 2
 }
 
-void TestCalculatorEngine::memoryAndConstants()
-{
-    pse::CalculatorEngine engine;
-    engine.memoryValue = 2.5;
-    engine.evaluateLine("mem*2", pse::messages::notElementSymbolEn);
-    QCOMPARE(bytes(engine.expandedText), QByteArray("2.5*2"));
-    QCOMPARE(bytes(engine.resultText), QByteArray("5"));
-    engine.evaluateLine("2pi", pse::messages::notElementSymbolEn);
-    QCOMPARE(bytes(engine.normalisedText), QByteArray("2*:pi"));
-    QCOMPARE(bytes(engine.resultText), QByteArray("6.28318530718"));
-}
-
-void TestCalculatorEngine::commaSeparator()
-{
-    pse::CalculatorEngine engine;
-    engine.decimalSeparator = ',';
-    engine.evaluateLine("nacl+.5", pse::messages::notElementSymbolEn);
-    QCOMPARE(bytes(engine.normalisedText), QByteArray("(NaCl)+0,5"));
-    QCOMPARE(bytes(engine.expandedText), QByteArray("(22,98977+35,4527)+0,5"));
-    QCOMPARE(bytes(engine.resultText), QByteArray("58,9425"));
-    engine.setNumberMode(pse::CalculatorEngine::Rounded);
-    engine.setThousandsSeparator(true);
-    engine.evaluateLine("1234,5", pse::messages::notElementSymbolEn);
-    QCOMPARE(bytes(engine.displayText()), QByteArray("1.234,50"));
-}
-
 void TestCalculatorEngine::randomSourceIsTheEngines()
 {
     pse::CalculatorEngine first(7);
@@ -287,21 +203,87 @@ void TestCalculatorEngine::randomSourceIsTheEngines()
     first.evaluateLine("ran1000000", "");
     second.evaluateLine("ran1000000", "");
     QCOMPARE(first.resultText, second.resultText);
-    const double drawn = std::stod(first.resultText);
+    const double drawn = pse::parseNumber(first.resultText).value_or(-1);
     QVERIFY(drawn >= 0 && drawn < 1000000);
 
     first.setRandomSource([] { return 0.25; });
     first.evaluateLine("ran8", "");
     QCOMPARE(bytes(first.resultText), QByteArray("2"));
+    first.angleUnit = 1;
+    QCOMPARE(bytes(first.applyFunction(":sin30")), QByteArray("0.5"));
+    QCOMPARE(bytes(first.applyFunction(":tan90")), QByteArray("<Infinite number>"));
 }
 
-void TestCalculatorEngine::applyFunctionAsText()
+void TestCalculatorEngine::composition_data()
+{
+    // Rows as "symbol/atomic number/count/per cent"; per cents worked out by hand from the
+    // engine's atomic masses. No rows: the line is no formula.
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<QByteArray>("rows");
+    const auto row = [](const char *input, const char *rows, char separator = '.') {
+        QTest::newRow(input) << QByteArray(input) << separator << QByteArray(rows);
+    };
+    row("CuSO4·5H2O", "Cu/29/1/25.45 S/16/1/12.84 O/8/9/57.67 H/1/10/4.04");
+    row("K4(Fe(CN)6)", "K/19/4/42.46 Fe/26/1/15.16 C/6/6/19.56 N/7/6/22.82");
+    row("2H2O", "H/1/4/11.19 O/8/2/88.81");
+    row("2,5H2O", "H/1/5/11.19 O/8/2.5/88.81", ',');
+    row("Ca(OH)2", "Ca/20/1/54.09 O/8/2/43.19 H/1/2/2.72");
+    row("nacl", "Na/11/1/39.34 Cl/17/1/60.66");
+    row("AG", "Ag/47/1/100.00");
+    row("Mt", "Mt/109/1/100.00");
+    row("NaCl-Cl", "Na/11/1/100.00 Cl/17/0/0.00");
+    for (const char *none : {"5+3", "H2O*2", "H2sin30", "Qq", "", "H2O+5", "H-H", "1/0", "HE"})
+        row(none, "");
+}
+
+void TestCalculatorEngine::composition()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(char, separator);
+    QFETCH(QByteArray, rows);
+
+    pse::CalculatorEngine engine;
+    engine.decimalSeparator = separator;
+    engine.evaluateLine(input.toStdString(), en);
+    const pse::Composition composition = pse::percentComposition(engine);
+    QByteArrayList actual;
+    double masses = 0;
+    for (const pse::CompositionRow &row : composition.rows) {
+        actual << QByteArray::fromStdString(row.symbol) + '/' +
+                      QByteArray::number(row.atomicNumber) + '/' + QByteArray::number(row.count) +
+                      '/' + QByteArray::number(row.percent, 'f', 2);
+        masses += row.mass;
+    }
+    QCOMPARE(actual.join(' '), rows);
+    QCOMPARE(composition.isFormula, !rows.isEmpty());
+    if (composition.isFormula) {
+        // The total is the molar mass shown, and the contributions add up to it.
+        QCOMPARE(composition.total, pse::parseNumber(engine.resultText, separator).value_or(-1));
+        QVERIFY(std::abs(masses - composition.total) < 5e-4);
+    } else {
+        QCOMPARE(composition.total, 0.0);
+    }
+}
+
+void TestCalculatorEngine::compositionText()
 {
     pse::CalculatorEngine engine;
-    engine.angleUnit = 1;
-    QCOMPARE(bytes(engine.applyFunction(":sin30")), QByteArray("0.5"));
-    QCOMPARE(bytes(engine.applyFunction(":tan90")), QByteArray("<Infinite number>"));
-    QCOMPARE(bytes(engine.applyFunction("4!")), QByteArray("24"));
+    engine.decimalSeparator = ',';
+    engine.evaluateLine("CuSO4·5H2O", en);
+    const auto name = [](int atomicNumber) {
+        return "Z" + QByteArray::number(atomicNumber).toStdString();
+    };
+    QCOMPARE(bytes(pse::formatComposition(pse::percentComposition(engine), ',', name)),
+             QByteArray("symbol\tname\tcount\tmass\tpercent\n"
+                        "Cu\tZ29\t1\t63,546\t25,45\n"
+                        "S\tZ16\t1\t32,066\t12,84\n"
+                        "O\tZ8\t9\t143,9946\t57,67\n"
+                        "H\tZ1\t10\t10,0794\t4,04\n"
+                        "total\t\t21\t249,686\t100,00\n"));
+    engine.evaluateLine("2+2", en);
+    QCOMPARE(bytes(pse::formatComposition(pse::percentComposition(engine), '.', name)),
+             QByteArray());
 }
 
 QTEST_APPLESS_MAIN(TestCalculatorEngine)
