@@ -1,0 +1,238 @@
+#include "cli/Commands.h"
+#include "elements/ElementDatabase.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <charconv>
+#include <locale>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Run
+{
+    int status = 0;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QByteArrayList &arguments, const QByteArray &input = {},
+        const std::locale &locale = std::locale::classic())
+{
+    std::vector<std::string> storage;
+    for (const QByteArray &a : arguments)
+        storage.push_back(a.toStdString());
+    const std::vector<std::string_view> args(storage.begin(), storage.end());
+    std::istringstream in(input.toStdString());
+    std::ostringstream out;
+    std::ostringstream err;
+    out.imbue(locale);
+    Run result;
+    result.status = runCli(args, in, out, err);
+    result.out = QByteArray::fromStdString(out.str());
+    result.err = QByteArray::fromStdString(err.str());
+    return result;
+}
+
+// A locale that writes "," as decimal point and groups thousands, as many classroom machines do.
+struct CommaDecimal : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+const QByteArray compositionHeader = "symbol\tname\tcount\tmass\tpercent\n";
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commands_data();
+    void commands();
+    void everyElementRow();
+};
+
+void TestCli::commands_data()
+{
+    // out is the whole standard output when exact, otherwise a pattern it must match; err is a
+    // text that standard error must contain, or empty when nothing may be written there.
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    const auto row = [](const char *name, const QByteArrayList &arguments, int status,
+                        const QByteArray &out, const char *err = "", bool exact = true,
+                        const char *input = "") {
+        QTest::newRow(name) << arguments << QByteArray(input) << status << exact << out
+                            << QByteArray(err);
+    };
+    const auto usage = [&](const char *name, const QByteArrayList &arguments, const char *err) {
+        row(name, arguments, 2, "", err);
+    };
+
+    row("molar mass", {"calc", "Ca(OH)2"}, 0, "74.093\n");
+    row("one state for all", {"calc", "10", "+5", "ans*2"}, 0, "10\n15\n30\n");
+    row("degrees", {"calc", "--angle", "deg", "sin30", "tan90"}, 0, "0.5\n<Infinite number>\n");
+    row("grads with equals", {"calc", "--angle=grad", "sin100"}, 0, "1\n");
+    row("scientific", {"calc", "--mode", "scientific", "H2O"}, 0, "1.80 E+01\n");
+    row("fixed", {"calc", "--mode", "fixed", "--decimals", "3", "2/3"}, 0, "0.667\n");
+    row("thousands", {"calc", "--mode=fixed", "--thousands", "--decimals", "5", "1234.5"}, 0,
+        "1,234.50\n");
+    row("comma", {"calc", "--separator", ",", "nacl"}, 0, "58,4425\n");
+    row("unknown symbol", {"calc", "--lang", "it", "Qq"}, 0, "Qq isn't element symbol!\n");
+    row("Croatian message", {"calc", "--lang", "hr", "Qq"}, 0, "Qq nije simbol elementa!\n");
+    row("expression after --", {"calc", "--", "--5"}, 0, "5\n");
+    row("leading minus", {"calc", "-2^2"}, 0, "4\n");
+    row("standard input", {"calc"}, 0,
+        "NaCl\t22.98977+35.4527\t58.4425\t58.4425\n58.4425+1\t58.4425+1\t59.4425\t59.4425\n"
+        "Qq\t\tQq isn't element symbol!\tQq isn't element symbol!\n\t\t\t\n"
+        "2*(3\t2*(3\tMissing right bracket ')' !\tMissing right bracket ')' !\n",
+        "", true, "nacl\r\n+1\nQq\n\n2*(3\n");
+
+    row("composition", {"calc", "--composition", "CuSO4·5H2O"}, 0,
+        compositionHeader + "Cu\tCopper\t1\t63.546\t25.45\nS\tSulfur\t1\t32.066\t12.84\n"
+                            "O\tOxygen\t9\t143.9946\t57.67\nH\tHydrogen\t10\t10.0794\t4.04\n"
+                            "total\t\t21\t249.686\t100.00\n");
+    row("composition hr", {"calc", "--lang", "hr", "--composition", "H2O"}, 0,
+        compositionHeader + "H\tVodik\t2\t2.01588\t11.19\nO\tKisik\t1\t15.9994\t88.81\n"
+                            "total\t\t3\t18.0153\t100.00\n");
+    row("composition de", {"calc", "--lang=de", "--composition", "NaCl"}, 0,
+        compositionHeader + "Na\tNatrium\t1\t22.98977\t39.34\nCl\tChlor\t1\t35.4527\t60.66\n"
+                            "total\t\t2\t58.4425\t100.00\n");
+    row("composition fr", {"calc", "--lang", "fr", "--composition=CuS"}, 0,
+        compositionHeader + "Cu\tCuivre\t1\t63.546\t66.46\nS\tSoufre\t1\t32.066\t33.54\n"
+                            "total\t\t2\t95.612\t100.00\n");
+    row("composition it, comma",
+        {"calc", "--lang", "it", "--separator", ",", "--composition", "2H2O"}, 0,
+        compositionHeader + "H\tIdrogeno\t4\t4,03176\t11,19\nO\tOssigeno\t2\t31,9988\t88,81\n"
+                            "total\t\t6\t36,0306\t100,00\n");
+    row("no formula", {"calc", "--composition", "5+3"}, 1, "",
+        "\"5+3\" is no chemical formula (result: 8)");
+    row("no formula, unknown symbol", {"calc", "--composition", "Qq"}, 1, "",
+        "(result: Qq isn't element symbol!)");
+    usage("composition and expressions", {"calc", "--composition", "H2O", "NaCl"},
+          "usage: quon-pse-cli calc");
+
+    usage("unknown option", {"calc", "--colour", "red", "1"}, "calc: unknown option --colour");
+    usage("bad angle", {"calc", "--angle", "turns", "1"}, "bad value 'turns' for --angle");
+    usage("bad mode", {"calc", "--mode", "rounded", "1"}, "bad value 'rounded' for --mode");
+    usage("decimals too many", {"calc", "--decimals", "13", "1"}, "for --decimals");
+    usage("decimals not a number", {"calc", "--decimals", "2x", "1"}, "for --decimals");
+    usage("bad separator", {"calc", "--separator", ";", "1"}, "for --separator");
+    usage("bad language", {"calc", "--lang", "es", "1"}, "usage: quon-pse-cli calc");
+    usage("missing value", {"calc", "--angle"}, "--angle needs a value");
+    usage("no command", {}, "usage: quon-pse-cli elements");
+    usage("unknown command", {"colour"}, "usage: quon-pse-cli calc");
+
+    row("help", {"--help"}, 0, "^usage: quon-pse-cli elements.*calc.*--version", "", false);
+    row("calc help", {"calc", "--help"}, 0, "^usage: quon-pse-cli calc .*--composition", "", false);
+    row("elements help", {"elements", "--help"}, 0, "^usage: quon-pse-cli elements ", "", false);
+    row("version", {"--version"}, 0, "quon-pse-cli " PSE_EXPECTED_VERSION "\n");
+
+    row("one element", {"elements", "Fe"}, 0, "^symbol\tnameHR[^\n]*\nFe\tŽeljezo\t[^\n]*\n$", "",
+        false);
+    row("given order, duplicates kept", {"elements", "Mt", "H", "He", "He"}, 0,
+        "^symbol[^\n]*\nMt\t[^\n]*\nH\t[^\n]*\nHe\t[^\n]*\nHe\t[^\n]*\n$", "", false);
+    row("mercury, whole row", {"elements", "Hg"}, 0,
+        "\nHg\tŽiva\tMercury\tQuecksilber\tMercure\tMercurio\t\\[Xe\\] 4f14 5d10 6s2\t~ 1500\\. "
+        "BC\t\t2\\.331\t59\\.11\t\\+1 \\+2\t2\t150\\.3\t8\\.34\t1040000\t14\\.152\t13\\.546\n$",
+        "", false);
+    row("empty fields keep their tabs", {"elements", "Mt"}, 0, "\\(D\\)\t0\t0\t\t0\t0\t0\t0\t0\t\n",
+        "", false);
+    row("trailing blank", {"elements", "H"}, 0, "\t1s1 \t1766\\.\t", "", false);
+    row("small numbers", {"elements", "B", "S"}, 0, "\t5\\.56e-05\t.*\t5e-16\t", "", false);
+    row("shortest form", {"elements", "C"}, 0, "\t72700\t4\\.58\t", "", false);
+    row("range density", {"elements", "Se"}, 0, "\t4\\.79 - 4\\.28\n", "", false);
+    row("UTF-8 sign", {"elements", "N"}, 0, "\t±3 ±2 ±1 \\+4 \\+5\t", "", false);
+    row("unknown element", {"elements", "Xx"}, 1, "", "unknown element symbol \"Xx\"");
+    row("lower case", {"elements", "fe"}, 1, "", "symbol \"fe\"");
+    row("after good ones", {"elements", "Fe", "Hg", "Q"}, 1, "", "symbol \"Q\"");
+    row("empty symbol", {"elements", "H", ""}, 1, "", "symbol \"\"");
+}
+
+void TestCli::commands()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(bool, exact);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+
+    const Run result = run(arguments, input);
+    QCOMPARE(result.status, status);
+    if (exact) {
+        QCOMPARE(result.out, out);
+    } else {
+        const QRegularExpression pattern(QString::fromUtf8(out),
+                                         QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(pattern.match(QString::fromUtf8(result.out)).hasMatch(), result.out.constData());
+    }
+    if (err.isEmpty())
+        QCOMPARE(result.err, QByteArray());
+    else
+        QVERIFY2(result.err.contains(err), result.err.constData());
+}
+
+void TestCli::everyElementRow()
+{
+    // A comma locale on the stream must not leak into the numbers, which are the shortest texts
+    // that read back as the same float.
+    const Run result = run({"elements"}, {}, std::locale(std::locale::classic(), new CommaDecimal));
+    QCOMPARE(result.status, 0);
+    const QByteArrayList lines = result.out.split('\n');
+    QCOMPARE(lines.size(), qsizetype(elementCount + 2)); // header, rows, the rest after the last
+    QVERIFY(lines.last().isEmpty());
+    const auto elements = allElements();
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const ElementRecord &e = elements[i];
+        const QByteArrayList fields = lines[qsizetype(i + 1)].split('\t');
+        QCOMPARE(fields.size(), 18);
+        const std::string texts[] = {
+            e.symbol,         e.nameHR,        e.nameEN,      e.nameDE,          e.nameFR, e.nameIT,
+            e.electronConfig, e.discoveryYear, e.discoverers, e.oxidationStates, e.density};
+        const int textColumns[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 17};
+        for (int k = 0; k < 11; ++k)
+            QCOMPARE(fields[textColumns[k]], QByteArray::fromStdString(texts[k]));
+        const float numbers[] = {e.heatOfFusion, e.heatOfVaporisation,  e.electronegativity,
+                                 e.atomicRadius, e.thermalConductivity, e.electricalConductivity,
+                                 e.molarVolume};
+        const int numberColumns[] = {9, 10, 12, 13, 14, 15, 16};
+        for (int k = 0; k < 7; ++k) {
+            const QByteArray &text = fields[numberColumns[k]];
+            float parsed = -1;
+            const auto [end, ec] = std::from_chars(text.begin(), text.end(), parsed);
+            QVERIFY2(ec == std::errc() && end == text.end(), text.constData());
+            QCOMPARE(parsed, numbers[k]);
+            // Shortest: one significant digit fewer would read back differently.
+            QByteArray mantissa = text.split('e').first();
+            const bool point = mantissa.contains('.');
+            mantissa.replace(".", "");
+            while (mantissa.startsWith('0'))
+                mantissa.remove(0, 1);
+            while (!point && mantissa.endsWith('0'))
+                mantissa.chop(1);
+            if (mantissa.size() > 1) {
+                char shorter[32];
+                const auto written =
+                    std::to_chars(shorter, shorter + sizeof shorter, numbers[k],
+                                  std::chars_format::general, int(mantissa.size()) - 1);
+                float reread = 0;
+                std::from_chars(shorter, written.ptr, reread);
+                QVERIFY2(reread != numbers[k], text.constData());
+            }
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(TestCli)
+#include "tst_cli.moc"
