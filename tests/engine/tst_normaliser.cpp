@@ -21,8 +21,10 @@ void TestNormaliser::normalise_data()
     QTest::addColumn<bool>("molarMass");
 
     const auto row = [](const char *name, const QByteArray &input, const QByteArray &expected,
-                        bool molarMass = true) {
-        QTest::newRow(name) << input << QByteArray("10") << '.' << false << expected << molarMass;
+                        bool molarMass = true, const char *previous = "10", char separator = '.',
+                        bool thousands = false) {
+        QTest::newRow(name) << input << QByteArray(previous) << separator << thousands << expected
+                            << molarMass;
     };
 
     // Symbols and their case.
@@ -111,20 +113,14 @@ void TestNormaliser::normalise_data()
     row("plus with a result", "+5", "10+5");
     row("times with a result", "*2", "10*2", false);
     row("minus is a sign", "-5", "-5");
-    QTest::newRow("after a message") << QByteArray("+5") << QByteArray("Syntax error!") << '.'
-                                     << false << QByteArray("???+5") << true;
-    QTest::newRow("no result yet")
-        << QByteArray("^2") << QByteArray() << '.' << false << QByteArray("???^2") << false;
+    row("after a message", "+5", "???+5", true, "Syntax error!");
+    row("no result yet", "^2", "???^2", false, "");
 
     // Decimal marks by setting.
-    QTest::newRow("comma system, point typed")
-        << QByteArray(".5") << QByteArray() << ',' << false << QByteArray("0,5") << true;
-    QTest::newRow("comma system, digits")
-        << QByteArray("2.5") << QByteArray() << ',' << false << QByteArray("2,5") << true;
-    QTest::newRow("thousands keep marks")
-        << QByteArray("1,234.5") << QByteArray() << '.' << true << QByteArray("1,234.5") << true;
-    QTest::newRow("function of a comma result") << QByteArray("sqrt") << QByteArray("2,5") << ','
-                                                << false << QByteArray(":sqrt2,5") << false;
+    row("comma system, point typed", ".5", "0,5", true, "", ',');
+    row("comma system, digits", "2.5", "2,5", true, "", ',');
+    row("thousands keep marks", "1,234.5", "1,234.5", true, "", '.', true);
+    row("function of a comma result", "sqrt", ":sqrt2,5", false, "2,5", ',');
 }
 
 void TestNormaliser::normalise()
