@@ -23,8 +23,6 @@ class TestCalculatorEngine : public QObject
 private slots:
     void lines_data();
     void lines();
-    void displayModes_data();
-    void displayModes();
     void repairsAreBounded();
     void decimalsSetting();
     void randomSourceIsTheEngines();
@@ -45,18 +43,27 @@ void TestCalculatorEngine::lines_data()
     QTest::addColumn<bool>("reported");
     QTest::addColumn<QByteArray>("suffix");
     QTest::addColumn<char>("separator");
+    QTest::addColumn<QByteArray>("displays");
     const auto row = [](const char *lines, const char *normalised, const char *expanded,
                         const char *result, bool molarMass, bool reported = false,
-                        const char *suffix = en, char separator = '.') {
+                        const char *suffix = en, char separator = '.', const char *displays = "") {
         QTest::newRow(lines) << QByteArray(lines) << QByteArray(normalised) << QByteArray(expanded)
                              << QByteArray(result) << molarMass << reported << QByteArray(suffix)
-                             << separator;
+                             << separator << QByteArray(displays);
     };
-    row("nacl", "NaCl", "22.98977+35.4527", "58.4425", true);
+    // displays: the result shown scientific with 0 and 2 decimals, rounded to 3 decimals and with
+    // thousands separators, switched after the evaluation (the line is not calculated again).
+    const auto shown = [&](const char *line, const char *result, bool molarMass,
+                           const char *displays, char separator = '.') {
+        row(line, line, line, result, molarMass, false, en, separator, displays);
+    };
+    row("nacl", "NaCl", "22.98977+35.4527", "58.4425", true, false, en, '.',
+        "6. E+01|5.84 E+01|58.443|58.44");
     row("Tc", "Tc", "98", "98.", true);
     row("5+3", "5+3", "5+3", "8", true);
     row("H2O*2", "(H2O)*2", "(1.00794*2+15.9994)*2", "36.03056", false);
-    row("K4(Fe(CN)6)", "K4(Fe(CN)6)", "39.0983*4+(55.845+(12.0107+14.00674)*6)", "368.343", true);
+    row("K4(Fe(CN)6)", "K4(Fe(CN)6)", "39.0983*4+(55.845+(12.0107+14.00674)*6)", "368.343", true,
+        false, en, '.', "4. E+02|3.68 E+02|368.343|368.34");
     row("2H2O+NaCl", "2*(H2O)+(NaCl)", "2*(1.00794*2+15.9994)+(22.98977+35.4527)", "94.4730", true);
     row("H2sin30", "(H2)*:sin30", "(1.00794*2)*:sin30", "-1.991753190376", false);
     row("Ca(OH)2ln5", "(Ca(OH)2)*:ln5", "(40.078+(15.9994+1.00794)*2)*:ln5", "119.2475682258",
@@ -64,9 +71,14 @@ void TestCalculatorEngine::lines_data()
     row("CuSO4·5H2O", "(CuSO4)+5*(H2O)", "(63.546+32.066+15.9994*4)+5*(1.00794*2+15.9994)",
         "249.686", true);
     row("  2 + 2  ", "2+2", "2+2", "4", true);
-    row("2/3", "2/3", "2/3", "0.6666666666667", false);
-    row("10^20+1", "10^20+1", "10^20+1", "1E+20", false);
-    row("", "", "", "", true);
+    shown("2/3", "0.6666666666667", false, "7. E-01|6.67 E-01|0.667|0.67");
+    shown("10^20+1", "1E+20", false,
+          "1. E+20|1.00 E+20|100000000000000000000.000|100,000,000,000,000,000,000.00");
+    shown("1234.5", "1234.5", true, "1. E+03|1.23 E+03|1234.500|1,234.50");
+    shown("1/0", "Cannot divide by zero!", false,
+          "Cannot divide by zero!|Cannot divide by zero!|Cannot divide by zero!|"
+          "Cannot divide by zero!");
+    shown("", "", true, "|||");
     row("(3)(4)", "(3)(4)", "(3)+(4)", "7", true);
     row("10\n+5", "10+5", "10+5", "15", true);
     row("10\n+5\nans*2", ":ans*2", "15*2", "30", false);
@@ -80,7 +92,8 @@ void TestCalculatorEngine::lines_data()
     row("Qq\nH", "H", "1.00794", "1.00794", true);
     row("AG", "Ag", "107.8682", "107.8682", true);
     row("2*Nh", "2*(NH)", "2*(14.00674+1.00794)", "30.02936", false);
-    row("nacl+.5", "(NaCl)+0,5", "(22,98977+35,4527)+0,5", "58,9425", true, false, en, ',');
+    row("nacl+.5", "(NaCl)+0,5", "(22,98977+35,4527)+0,5", "58,9425", true, false, en, ',',
+        "6, E+01|5,89 E+01|58,943|58,94");
 }
 
 void TestCalculatorEngine::lines()
@@ -93,6 +106,7 @@ void TestCalculatorEngine::lines()
     QFETCH(bool, reported);
     QFETCH(QByteArray, suffix);
     QFETCH(char, separator);
+    QFETCH(QByteArray, displays);
 
     pse::CalculatorEngine engine;
     engine.decimalSeparator = separator;
@@ -109,54 +123,21 @@ void TestCalculatorEngine::lines()
     QVERIFY(!engine.symbolError); // the report clears it
     if (reported)
         QCOMPARE(bytes(engine.lastSymbol), QByteArray("Qq"));
-}
-
-void TestCalculatorEngine::displayModes_data()
-{
-    QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<bool>("thousands");
-    QTest::addColumn<char>("separator");
-    QTest::addColumn<QByteArray>("expected");
-    const auto row = [](const char *input, int mode, int decimals, bool thousands,
-                        const char *expected, char separator = '.') {
-        QTest::newRow(QByteArray(input) + " mode " + QByteArray::number(mode) + "." +
-                      QByteArray::number(decimals) + (thousands ? " thousands" : ""))
-            << QByteArray(input) << mode << decimals << thousands << separator
-            << QByteArray(expected);
-    };
-    row("H2O", 1, 2, false, "1.80 E+01");
-    row("0.00012", 1, 2, false, "1.20 E-04");
-    row("H2O", 1, 0, false, "2. E+01");
-    row("2/3", 2, 3, false, "0.667");
-    row("1234.5", 2, 5, true, "1,234.50");
-    row("1234,5", 2, 5, true, "1.234,50", ',');
-    row("2/3", 2, 0, false, "1.");
-    row("2^0.5", 0, 2, false, "1.414213562373");
-    row("NaCl", 0, 2, false, "58.4425");
-    row("1/2000", 0, 2, false, "0.0005");
-    row("1/2000000", 0, 2, false, "5E-07");
-    for (int mode = 0; mode < 3; ++mode)
-        row("sqrt(0-4)", mode, 2, mode == 2, "Error - negative number!");
-}
-
-void TestCalculatorEngine::displayModes()
-{
-    QFETCH(QByteArray, input);
-    QFETCH(int, mode);
-    QFETCH(int, decimals);
-    QFETCH(bool, thousands);
-    QFETCH(char, separator);
-    QFETCH(QByteArray, expected);
-
-    pse::CalculatorEngine engine;
-    engine.decimalSeparator = separator;
-    engine.setNumberMode(static_cast<short>(mode));
-    engine.setThousandsSeparator(thousands);
-    engine.setDecimals(decimals);
-    engine.evaluateLine(input.toStdString(), en);
-    QCOMPARE(bytes(engine.displayText()), expected);
+    if (displays.isEmpty())
+        return;
+    QByteArrayList shown;
+    engine.setNumberMode(pse::CalculatorEngine::Scientific);
+    for (const int decimals : {0, 2}) {
+        engine.setDecimals(decimals);
+        shown << bytes(engine.displayText());
+    }
+    engine.setNumberMode(pse::CalculatorEngine::Rounded);
+    engine.setDecimals(3);
+    shown << bytes(engine.displayText());
+    engine.setThousandsSeparator(true);
+    shown << bytes(engine.displayText());
+    QCOMPARE(shown.join('|'), displays);
+    QCOMPARE(bytes(engine.resultText), result);
 }
 
 void TestCalculatorEngine::repairsAreBounded()
