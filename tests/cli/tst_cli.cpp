@@ -102,15 +102,11 @@ void TestCli::commands_data()
         compositionHeader + "Cu\tCopper\t1\t63.546\t25.45\nS\tSulfur\t1\t32.066\t12.84\n"
                             "O\tOxygen\t9\t143.9946\t57.67\nH\tHydrogen\t10\t10.0794\t4.04\n"
                             "total\t\t21\t249.686\t100.00\n");
-    row("composition hr", {"calc", "--lang", "hr", "--composition", "H2O"}, 0,
-        compositionHeader + "H\tVodik\t2\t2.01588\t11.19\nO\tKisik\t1\t15.9994\t88.81\n"
-                            "total\t\t3\t18.0153\t100.00\n");
-    row("composition de", {"calc", "--lang=de", "--composition", "NaCl"}, 0,
-        compositionHeader + "Na\tNatrium\t1\t22.98977\t39.34\nCl\tChlor\t1\t35.4527\t60.66\n"
-                            "total\t\t2\t58.4425\t100.00\n");
-    row("composition fr", {"calc", "--lang", "fr", "--composition=CuS"}, 0,
-        compositionHeader + "Cu\tCuivre\t1\t63.546\t66.46\nS\tSoufre\t1\t32.066\t33.54\n"
-                            "total\t\t2\t95.612\t100.00\n");
+    const char *names[][2] = {
+        {"hr", "Vodik"}, {"en", "Hydrogen"}, {"de", "Wasserstoff"}, {"fr", "Hydrogène"}};
+    for (const auto &[language, name] : names)
+        row(language, {"calc", "--lang", language, "--composition", "h"}, 0,
+            QByteArray("\nH\t") + name + "\t1\t1.00794\t100.00\n", "", false);
     row("composition it, comma",
         {"calc", "--lang", "it", "--separator", ",", "--composition", "2H2O"}, 0,
         compositionHeader + "H\tIdrogeno\t4\t4,03176\t11,19\nO\tOssigeno\t2\t31,9988\t88,81\n"
@@ -138,21 +134,10 @@ void TestCli::commands_data()
     row("elements help", {"elements", "--help"}, 0, "^usage: quon-pse-cli elements ", "", false);
     row("version", {"--version"}, 0, "quon-pse-cli " PSE_EXPECTED_VERSION "\n");
 
-    row("one element", {"elements", "Fe"}, 0, "^symbol\tnameHR[^\n]*\nFe\tŽeljezo\t[^\n]*\n$", "",
-        false);
     row("given order, duplicates kept", {"elements", "Mt", "H", "He", "He"}, 0,
         "^symbol[^\n]*\nMt\t[^\n]*\nH\t[^\n]*\nHe\t[^\n]*\nHe\t[^\n]*\n$", "", false);
-    row("mercury, whole row", {"elements", "Hg"}, 0,
-        "\nHg\tŽiva\tMercury\tQuecksilber\tMercure\tMercurio\t\\[Xe\\] 4f14 5d10 6s2\t~ 1500\\. "
-        "BC\t\t2\\.331\t59\\.11\t\\+1 \\+2\t2\t150\\.3\t8\\.34\t1040000\t14\\.152\t13\\.546\n$",
-        "", false);
-    row("empty fields keep their tabs", {"elements", "Mt"}, 0, "\\(D\\)\t0\t0\t\t0\t0\t0\t0\t0\t\n",
-        "", false);
-    row("trailing blank", {"elements", "H"}, 0, "\t1s1 \t1766\\.\t", "", false);
     row("small numbers", {"elements", "B", "S"}, 0, "\t5\\.56e-05\t.*\t5e-16\t", "", false);
     row("shortest form", {"elements", "C"}, 0, "\t72700\t4\\.58\t", "", false);
-    row("range density", {"elements", "Se"}, 0, "\t4\\.79 - 4\\.28\n", "", false);
-    row("UTF-8 sign", {"elements", "N"}, 0, "\t±3 ±2 ±1 \\+4 \\+5\t", "", false);
     row("unknown element", {"elements", "Xx"}, 1, "", "unknown element symbol \"Xx\"");
     row("lower case", {"elements", "fe"}, 1, "", "symbol \"fe\"");
     row("after good ones", {"elements", "Fe", "Hg", "Q"}, 1, "", "symbol \"Q\"");
@@ -185,51 +170,46 @@ void TestCli::commands()
 
 void TestCli::everyElementRow()
 {
-    // A comma locale on the stream must not leak into the numbers, which are the shortest texts
-    // that read back as the same float.
+    // Every field in its column; a comma locale on the stream must not leak into the numbers,
+    // which are the shortest texts that read back as the same float.
     const Run result = run({"elements"}, {}, std::locale(std::locale::classic(), new CommaDecimal));
-    QCOMPARE(result.status, 0);
     const QByteArrayList lines = result.out.split('\n');
     QCOMPARE(lines.size(), qsizetype(elementCount + 2)); // header, rows, the rest after the last
-    QVERIFY(lines.last().isEmpty());
-    const auto elements = allElements();
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        const ElementRecord &e = elements[i];
+    for (std::size_t i = 0; i < elementCount; ++i) {
+        const ElementRecord &e = allElements()[i];
         const QByteArrayList fields = lines[qsizetype(i + 1)].split('\t');
         QCOMPARE(fields.size(), 18);
-        const std::string texts[] = {
-            e.symbol,         e.nameHR,        e.nameEN,      e.nameDE,          e.nameFR, e.nameIT,
-            e.electronConfig, e.discoveryYear, e.discoverers, e.oxidationStates, e.density};
-        const int textColumns[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 17};
-        for (int k = 0; k < 11; ++k)
-            QCOMPARE(fields[textColumns[k]], QByteArray::fromStdString(texts[k]));
-        const float numbers[] = {e.heatOfFusion, e.heatOfVaporisation,  e.electronegativity,
-                                 e.atomicRadius, e.thermalConductivity, e.electricalConductivity,
-                                 e.molarVolume};
-        const int numberColumns[] = {9, 10, 12, 13, 14, 15, 16};
-        for (int k = 0; k < 7; ++k) {
-            const QByteArray &text = fields[numberColumns[k]];
+        const std::string texts[] = {e.symbol,         e.nameHR,        e.nameEN,
+                                     e.nameDE,         e.nameFR,        e.nameIT,
+                                     e.electronConfig, e.discoveryYear, e.discoverers};
+        for (int k = 0; k < 9; ++k)
+            QCOMPARE(fields[k], QByteArray::fromStdString(texts[k]));
+        QCOMPARE(fields[11], QByteArray::fromStdString(e.oxidationStates));
+        QCOMPARE(fields[17], QByteArray::fromStdString(e.density));
+        const float numbers[] = {
+            e.heatOfFusion,           e.heatOfVaporisation, 0,
+            e.electronegativity,      e.atomicRadius,       e.thermalConductivity,
+            e.electricalConductivity, e.molarVolume};
+        for (int k = 9; k < 17; ++k) {
+            if (k == 11)
+                continue;
+            const QByteArray &text = fields[k];
             float parsed = -1;
             const auto [end, ec] = std::from_chars(text.begin(), text.end(), parsed);
-            QVERIFY2(ec == std::errc() && end == text.end(), text.constData());
-            QCOMPARE(parsed, numbers[k]);
-            // Shortest: one significant digit fewer would read back differently.
-            QByteArray mantissa = text.split('e').first();
-            const bool point = mantissa.contains('.');
-            mantissa.replace(".", "");
-            while (mantissa.startsWith('0'))
-                mantissa.remove(0, 1);
-            while (!point && mantissa.endsWith('0'))
-                mantissa.chop(1);
-            if (mantissa.size() > 1) {
-                char shorter[32];
-                const auto written =
-                    std::to_chars(shorter, shorter + sizeof shorter, numbers[k],
-                                  std::chars_format::general, int(mantissa.size()) - 1);
-                float reread = 0;
-                std::from_chars(shorter, written.ptr, reread);
-                QVERIFY2(reread != numbers[k], text.constData());
-            }
+            QVERIFY2(ec == std::errc() && end == text.end() && parsed == numbers[k - 9],
+                     text.constData());
+            // Shortest: with one significant digit fewer the text would read back differently.
+            QByteArray digits = text.split('e').first().replace(".", "");
+            while (digits.startsWith('0'))
+                digits.remove(0, 1);
+            while (!text.contains('.') && digits.endsWith('0'))
+                digits.chop(1);
+            char shorter[32];
+            const auto written = std::to_chars(shorter, shorter + sizeof shorter, parsed,
+                                               std::chars_format::general, int(digits.size()) - 1);
+            float reread = 0;
+            std::from_chars(shorter, written.ptr, reread);
+            QVERIFY2(digits.size() <= 1 || reread != parsed, text.constData());
         }
     }
 }
