@@ -32,142 +32,76 @@ private slots:
 
 void TestEvaluator::evaluate_data()
 {
-    // expected is the result in the general format (a message as it stands); "=" only asks that
-    // the one-pass evaluator agree with the word-for-word rules, which every row also checks.
-    QTest::addColumn<QByteArray>("text");
+    // texts: several texts separated by "|", expected: their results in the general format (a
+    // message as it stands), in the same order. Every text is also checked against the
+    // word-for-word rules; "=" asks for that check alone.
+    QTest::addColumn<QByteArray>("texts");
     QTest::addColumn<int>("angleUnit");
     QTest::addColumn<QByteArray>("expected");
-    const auto row = [](const char *text, const char *expected, int unit = 0) {
-        const char *units[] = {"", " deg", " grad"};
-        QTest::newRow(qPrintable(QString(text) + units[unit]))
-            << QByteArray(text) << unit << QByteArray(expected);
+    const auto row = [](int unit, const char *name, const char *texts, const char *expected) {
+        QTest::newRow(name) << QByteArray(texts) << unit << QByteArray(expected);
     };
-    row("", "");
-    row("1+2*3", "7");
-    row("2^3^2", "64");
-    row("-2^2", "4");
-    row("2^-1", "0.5");
-    row("(2+3)*4", "20");
-    row("((1))", "1");
-    row("8*2/4", "4");
-    row("3*1/3", "1");
-    row("2+15%200", "32");
-    row("5+-3", "2");
-    row("1(2)", "12");
-    row(":sin(0+0)", "0");
-    row("10^20+1", "1E+20");
-    row("(1/3)*3", "1");
-    row("2*(3", "Missing right bracket ')' !");
-    row("2)", "Missing left bracket '(' !");
-    row(")(", "Missing right bracket ')' !");
-    row("((1+1)", "Missing right bracket ')' !");
-    row("1/0)", "Missing left bracket '(' !");
-    row("(1/0))(", "Cannot divide by zero!");
-    row("1/0", "Cannot divide by zero!");
-    row("5*", "Syntax error!");
-    row("(*5)", "Syntax error!");
-    row("2*()", "Syntax error!");
-    row("???+5", "Type mismatch");
-    row("1E+300*1E+300", "Overflow");
-    row("1E+400+1", "Overflow");
-    row("1.7976931348623157E+308*1", "Overflow");
-    row("-8^0.5", "Invalid procedure call or argument");
-    row("0^-1", "Invalid procedure call or argument");
-    row("-2^3", "-8");
-    row("0^0", "1");
-    row("1,000+1", "1001");
-    row(":sqrt-4+:ln0", "Error - negative number!");
-    row(":ln0*:sqrt-4", "Logarithm of a zero!");
-    row(":ln0*", "Logarithm of a zero!");
-    row("5!", "120");
-    row("171!", "Result is too large!");
-    row("170!", "7.257415615308E+306");
-    row("0!", "1");
-    row("0.5!", "1");
-    row("0.5!", "1", 1);
-    row("3.7!", "6");
-    row("-3!", "Error - negative number!");
-    row(":sin5!", "120", 1);
-    row(":sin30", "0.5", 1);
-    row(":sin180", "0", 1);
-    row(":sin90", "1", 1);
-    row(":sin-90", "-1", 1);
-    row(":sin270", "-1", 1);
-    row(":cos90", "0", 1);
-    row(":cos180", "-1", 1);
-    row(":cos0", "1", 1);
-    row(":tan45", "1", 1);
-    row(":tan-45", "-1", 1);
-    row(":tg135", "-1", 1);
-    row(":tan90", "<Infinite number>", 1);
-    row(":tan180", "0", 1);
-    row(":cot0", "<Infinite number>", 1);
-    row(":ctg90", "0", 1);
-    row(":cot45", "1", 1);
-    row(":asin1", "90", 1);
-    row(":arccos0", "90", 1);
-    row(":acos-1", "180", 1);
-    row(":atan1", "45", 1);
-    row(":sin100000", "-0.9848077530122", 1);
-    row(":sin100", "1", 2);
-    row(":cos200", "-1", 2);
-    row(":tan50", "1", 2);
-    row(":arcsin1", "100", 2);
-    row(":sin0", "0");
-    row(":sin1", "0.8414709848079");
-    row(":cos1", "0.5403023058681");
-    row(":asin2", "Argument must be from -1 to 1");
-    row(":asin2", "Argument must be from -1 to 1", 1);
-    row(":acos2", "Argument must be from -1 to 1");
-    row(":asin0.5", "0.5235987755983");
-    row(":acos1", "0");
-    row(":actg0", "1.570796326795");
-    row(":atg1", "0.7853981633974");
-    row(":sin200000", "Overflow");
-    row(":ln0", "Logarithm of a zero!");
-    row(":ln-1", "Log of a negative number!");
-    row(":log-1", "Log of a negative number!");
-    row(":log1000", "3");
-    row(":ln2.71828182845905", "1");
-    row(":sqrt-4", "Error - negative number!");
-    row(":sqr16", "4");
-    row(":exp1", "2.718281828459");
-    row(":aln2", "7.389056098931");
-    row(":exp1000", "Overflow");
-    row(":alog3", "1000");
-    row(":abs-2.5", "2.5");
-    row(":int-2.5", "-3");
-    row(":sgn-7", "-1");
-    row(":ppm5", "5E-06");
-    row(":ran10", "5");
-    row(":foo1", "Syntax error!");
-    row(":pi", "Syntax error!");
-    row(":sin", "Type mismatch");
-    row(":sin:sqrt4", "0.9092974268257");
-    row(":sin:sqrt-4", "Error - negative number!");
-    row(":sqrt:abs-16", "4");
-    row(":sin5:cos0", "0.6702291758434");
-    row("(:sqrt9)*2", "6");
+    row(0, "empty", "", "");
+    row(0, "priorities", "1+2*3|2^3^2|-2^2|2^-1|(2+3)*4|((1))|8*2/4|3*1/3|2+15%200|5+-3|-2^3|0^0",
+        "7|64|4|0.5|20|1|4|1|32|2|-8|1");
+    row(0, "texts run together", "1(2)|:sin(0+0)|10^20+1|(1/3)*3|1,000+1", "12|0|1E+20|1|1001");
+    row(0, "brackets", "2*(3|2)|)(|((1+1)|1/0)|(1/0))(",
+        "Missing right bracket ')' !|Missing left bracket '(' !|Missing right bracket ')' !|"
+        "Missing right bracket ')' !|Missing left bracket '(' !|Cannot divide by zero!");
+    row(0, "operands", "1/0|5*|(*5)|2*()|???+5",
+        "Cannot divide by zero!|Syntax error!|Syntax error!|Syntax error!|Type mismatch");
+    row(0, "range", "1E+300*1E+300|1E+400+1|1.7976931348623157E+308*1|-8^0.5|0^-1",
+        "Overflow|Overflow|Overflow|Invalid procedure call or argument|"
+        "Invalid procedure call or argument");
+    row(0, "first message ends", ":sqrt-4+:ln0|:ln0*:sqrt-4|:ln0*",
+        "Error - negative number!|Logarithm of a zero!|Logarithm of a zero!");
+    row(0, "factorials", "5!|171!|170!|0!|0.5!|3.7!|-3!",
+        "120|Result is too large!|7.257415615308E+306|1|1|6|Error - negative number!");
+    row(1, "factorials deg", "0.5!|:sin5!", "1|120");
+    row(1, "sin deg", ":sin30|:sin180|:sin90|:sin-90|:sin270|:sin100000",
+        "0.5|0|1|-1|-1|-0.9848077530122");
+    row(1, "cos deg", ":cos90|:cos180|:cos0", "0|-1|1");
+    row(1, "tan deg", ":tan45|:tan-45|:tg135|:tan90|:tan180", "1|-1|-1|<Infinite number>|0");
+    row(1, "cot deg", ":cot0|:ctg90|:cot45", "<Infinite number>|0|1");
+    row(1, "inverse deg", ":asin1|:arccos0|:acos-1|:atan1|:asin2",
+        "90|90|180|45|Argument must be from -1 to 1");
+    row(2, "grad", ":sin100|:cos200|:tan50|:arcsin1", "1|-1|1|100");
+    row(0, "trigonometry",
+        ":sin0|:sin1|:cos1|:asin2|:acos2|:asin0.5|:acos1|:actg0|:atg1|:sin200000",
+        "0|0.8414709848079|0.5403023058681|Argument must be from -1 to 1|"
+        "Argument must be from -1 to 1|0.5235987755983|0|1.570796326795|0.7853981633974|Overflow");
+    row(0, "logarithms", ":ln0|:ln-1|:log-1|:log1000|:ln2.71828182845905",
+        "Logarithm of a zero!|Log of a negative number!|Log of a negative number!|3|1");
+    row(0, "powers", ":sqrt-4|:sqr16|:exp1|:aln2|:exp1000|:alog3",
+        "Error - negative number!|4|2.718281828459|7.389056098931|Overflow|1000");
+    row(0, "others", ":abs-2.5|:int-2.5|:sgn-7|:ppm5|:ran10|:foo1|:pi|:sin",
+        "2.5|-3|-1|5E-06|5|Syntax error!|Syntax error!|Type mismatch");
+    row(0, "chains", ":sin:sqrt4|:sin:sqrt-4|:sqrt:abs-16|:sin5:cos0|(:sqrt9)*2",
+        "0.9092974268257|Error - negative number!|4|0.6702291758434|6");
     // Texts where the bracket results run together with their surroundings.
-    for (const char *text : {"(1E)+5", "2E(+5)", "2*(3(4+1)2)", ":sqrt(8+8):abs(0+-2)", "(2+1)!*2",
-                             "(:sin0+1)^2", "1+2^3/4*5%6+7^(8/9)*:ln10+(1/3)*3", "2*(1E)", "(+)"})
-        for (int unit = 0; unit < 3; ++unit)
-            row(text, "=", unit);
+    const char *joins = "(1E)+5|2E(+5)|2*(3(4+1)2)|:sqrt(8+8):abs(0+-2)|(2+1)!*2|(:sin0+1)^2|"
+                        "1+2^3/4*5%6+7^(8/9)*:ln10+(1/3)*3|2*(1E)|(+)";
+    row(0, "joins", joins, "=");
+    row(1, "joins deg", joins, "=");
+    row(2, "joins grad", joins, "=");
 }
 
 void TestEvaluator::evaluate()
 {
-    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, texts);
     QFETCH(int, angleUnit);
     QFETCH(QByteArray, expected);
     const short unit = static_cast<short>(angleUnit);
-    const QByteArray result = run(text.toStdString(), unit);
-    QCOMPARE(result,
-             QByteArray::fromStdString(referenceEvaluate(text.toStdString(), {unit, '.', &half})));
-    if (expected == "=")
-        return;
-    const std::optional<double> value = pse::parseNumber(result.toStdString());
-    QCOMPARE(value ? QByteArray::fromStdString(pse::formatGeneral(*value)) : result, expected);
+    QByteArrayList results;
+    for (const QByteArray &text : texts.split('|')) {
+        const QByteArray result = run(text.toStdString(), unit);
+        const std::string rules = referenceEvaluate(text.toStdString(), {unit, '.', &half});
+        QCOMPARE(result, QByteArray::fromStdString(rules));
+        const std::optional<double> value = pse::parseNumber(result.toStdString());
+        results << (value ? QByteArray::fromStdString(pse::formatGeneral(*value)) : result);
+    }
+    if (expected != "=")
+        QCOMPARE(results.join('|'), expected);
 }
 
 void TestEvaluator::resultPattern()
