@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <charconv>
+#include <clocale>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -54,10 +55,18 @@ class TestCli : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void commands_data();
     void commands();
     void everyElementRow();
 };
+
+void TestCli::initTestCase()
+{
+    // The environment's locale, as the window has it: a run under hr_HR.UTF-8 then shows any
+    // number read or written through the C library's locale.
+    std::setlocale(LC_ALL, "");
+}
 
 void TestCli::commands_data()
 {
