@@ -201,22 +201,21 @@ void TestCalculatorEngine::repairsAreBounded()
 
 void TestCalculatorEngine::decimalsSetting()
 {
+    // Steps in one engine: mode, thousands separators, decimals asked for, decimals in force.
+    // Switching thousands on brings the decimals to 2 at once; the box keeps 0..12, and to 2
+    // only while rounded mode shows thousands separators.
     pse::CalculatorEngine engine;
     QCOMPARE(engine.decimals(), 2);
-    QCOMPARE(engine.setDecimals(20), 12);
-    QCOMPARE(bytes(engine.decimalsFormat), QByteArray("000000000000"));
-    QCOMPARE(engine.setDecimals(-3), 0);
-    QCOMPARE(bytes(engine.decimalsFormat), QByteArray(""));
-    engine.setNumberMode(pse::CalculatorEngine::Rounded);
-    QCOMPARE(engine.setDecimals(7), 7);
-    engine.setThousandsSeparator(true);
-    QCOMPARE(engine.decimals(), 2);
-    QCOMPARE(engine.setDecimals(7), 2);
-    engine.setThousandsSeparator(false);
-    QCOMPARE(engine.setDecimals(7), 7);
-    engine.setNumberMode(pse::CalculatorEngine::Scientific);
-    engine.setThousandsSeparator(true);
-    QCOMPARE(engine.setDecimals(5), 5); // outside rounded mode the box only starts at 2
+    const int steps[][4] = {{0, 0, 20, 12}, {0, 0, -3, 0}, {2, 0, 7, 7},
+                            {2, 1, 7, 2},   {2, 0, 7, 7},  {1, 1, 5, 5}};
+    for (const auto &[mode, thousands, asked, inForce] : steps) {
+        engine.setNumberMode(static_cast<short>(mode));
+        engine.setThousandsSeparator(thousands != 0);
+        if (thousands != 0)
+            QCOMPARE(engine.decimals(), 2);
+        QCOMPARE(engine.setDecimals(asked), inForce);
+        QCOMPARE(engine.decimalsFormat, std::string(std::size_t(inForce), '0'));
+    }
 }
 
 void TestCalculatorEngine::randomSourceIsTheEngines()
