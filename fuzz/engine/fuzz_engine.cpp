@@ -2,6 +2,7 @@
 #include "calc/engine/CalculatorEngine.h"
 #include "calc/engine/EngineMessages.h"
 #include "calc/engine/ExpressionEvaluator.h"
+#include "calc/engine/PercentComposition.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -12,7 +13,8 @@
 // The first byte chooses the settings; the rest is one or more input lines, evaluated in turn in
 // one engine so that the previous result and its messages flow into the next line. Besides
 // crashes, hangs and sanitizer reports, the target checks that the one-pass evaluator agrees with
-// the word-for-word rules on every short text it sees.
+// the word-for-word rules on every short text it sees, and takes the percentage composition of
+// every line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size == 0)
@@ -51,6 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         engine.evaluateLine(input.substr(start, end - start), pse::messages::notElementSymbolEn);
         (void)engine.displayText();
         compare(engine.expandedText);
+        const pse::Composition composition = pse::percentComposition(engine);
+        if (composition.isFormula && (composition.rows.empty() || !(composition.total > 0))) {
+            std::fprintf(stderr, "composition of a formula without rows or total\n");
+            std::abort();
+        }
         start = end + 1;
     }
     return 0;

@@ -1,6 +1,8 @@
 #include "calc/engine/CalculatorEngine.h"
 #include "calc/engine/EngineMessages.h"
+#include "calc/engine/PercentComposition.h"
 #include "cli/Commands.h"
+#include "elements/ElementDatabase.h"
 
 #include <charconv>
 #include <chrono>
@@ -12,6 +14,9 @@
 
 namespace {
 
+// The languages of the element names, in the order of the window's language index.
+enum class Language : short { Croatian, English, German, French, Italian };
+
 struct CalcOptions
 {
     short angleUnit = 0;
@@ -19,19 +24,30 @@ struct CalcOptions
     std::optional<int> decimals;
     bool thousands = false;
     char separator = '.';
-    bool croatian = false;
+    Language language = Language::English;
+    bool help = false;
+    std::optional<std::string_view> composition;
     std::vector<std::string_view> expressions;
 };
 
-void printCalcUsage(std::ostream &err)
+} // namespace
+
+void printCalcUsage(std::ostream &out)
 {
-    err << "usage: quon-pse-cli calc [--angle rad|deg|grad] [--mode auto|scientific|fixed]\n"
+    out << "usage: quon-pse-cli calc [--angle rad|deg|grad] [--mode auto|scientific|fixed]\n"
            "                         [--decimals N] [--thousands] [--separator .|,]\n"
-           "                         [--lang hr|en] [EXPR...]\n"
+           "                         [--lang hr|en|de|fr|it] [EXPR...]\n"
+           "       quon-pse-cli calc [--separator .|,] [--lang hr|en|de|fr|it]\n"
+           "                         --composition FORMULA\n"
            "With EXPR, prints the displayed result of each; without, reads lines from standard\n"
            "input and prints for each: input line, expanded text, result text, displayed text,\n"
-           "separated by tabs.\n";
+           "separated by tabs. --composition prints the percentage composition of a formula:\n"
+           "symbol, name, count, mass and per cent of each element, tab-separated.\n"
+           "Element names follow --lang; the calculator's messages are Croatian for hr and\n"
+           "English otherwise.\n";
 }
+
+namespace {
 
 // Returns the index of value in choices, or nothing.
 std::optional<short> choose(std::string_view value, std::initializer_list<std::string_view> choices)
@@ -63,6 +79,10 @@ std::optional<CalcOptions> parseOptions(std::span<const std::string_view> args, 
             options.thousands = true;
             continue;
         }
+        if (arg == "--help") {
+            options.help = true;
+            continue;
+        }
         // "--name value" or "--name=value".
         std::string_view value;
         const std::size_t equals = arg.find('=');
@@ -71,7 +91,8 @@ std::optional<CalcOptions> parseOptions(std::span<const std::string_view> args, 
             value = arg.substr(equals + 1);
             arg = arg.substr(0, equals);
         }
-        if (!choose(arg, {"--angle", "--mode", "--separator", "--lang", "--decimals"})) {
+        if (!choose(arg, {"--angle", "--mode", "--separator", "--lang", "--decimals",
+                          "--composition"})) {
             err << "calc: unknown option " << arg << "\n";
             return std::nullopt;
         }
@@ -95,9 +116,12 @@ std::optional<CalcOptions> parseOptions(std::span<const std::string_view> args, 
             if (choice)
                 options.separator = value[0];
         } else if (arg == "--lang") {
-            choice = choose(value, {"en", "hr"});
+            choice = choose(value, {"hr", "en", "de", "fr", "it"});
             if (choice)
-                options.croatian = *choice == 1;
+                options.language = static_cast<Language>(*choice);
+        } else if (arg == "--composition") {
+            options.composition = value;
+            choice = 0;
         } else if (arg == "--decimals") {
             int n = -1;
             const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
@@ -111,7 +135,49 @@ std::optional<CalcOptions> parseOptions(std::span<const std::string_view> args, 
             return std::nullopt;
         }
     }
+    if (options.composition && !options.expressions.empty()) {
+        err << "calc: --composition takes one formula and no further expressions\n";
+        return std::nullopt;
+    }
     return options;
+}
+
+std::string elementName(int atomicNumber, Language language)
+{
+    const ElementRecord &element = allElements()[static_cast<std::size_t>(atomicNumber - 1)];
+    switch (language) {
+    case Language::Croatian:
+        return element.nameHR;
+    case Language::German:
+        return element.nameDE;
+    case Language::French:
+        return element.nameFR;
+    case Language::Italian:
+        return element.nameIT;
+    case Language::English:
+        break;
+    }
+    return element.nameEN;
+}
+
+// Prints the table of one formula; a line that is no formula is named on err with its result.
+int printComposition(pse::CalculatorEngine &engine, std::string_view formula,
+                     std::string_view suffix, Language language, std::ostream &out,
+                     std::ostream &err)
+{
+    engine.evaluateLine(formula, suffix);
+    const pse::Composition composition = pse::percentComposition(engine);
+    if (!composition.isFormula) {
+        err << "calc: \"" << formula << "\" is no chemical formula";
+        if (!engine.resultText.empty())
+            err << " (result: " << engine.displayText() << ")";
+        err << "\n";
+        return 1;
+    }
+    out << pse::formatComposition(composition, engine.decimalSeparator, [&](int atomicNumber) {
+        return elementName(atomicNumber, language);
+    });
+    return 0;
 }
 
 } // namespace
@@ -124,6 +190,10 @@ int runCalcCommand(std::span<const std::string_view> args, std::istream &in, std
         printCalcUsage(err);
         return 2;
     }
+    if (options->help) {
+        printCalcUsage(out);
+        return 0;
+    }
 
     // ":ran" differs from run to run, as in the window.
     pse::CalculatorEngine engine(
@@ -133,8 +203,12 @@ int runCalcCommand(std::span<const std::string_view> args, std::istream &in, std
     engine.setThousandsSeparator(options->thousands);
     engine.setNumberMode(options->numberMode);
     engine.setDecimals(options->decimals.value_or(options->thousands ? 2 : engine.decimals()));
-    const std::string_view suffix =
-        options->croatian ? pse::messages::notElementSymbolHr : pse::messages::notElementSymbolEn;
+    // The calculator's own messages are Croatian or English, as in the window.
+    const std::string_view suffix = options->language == Language::Croatian
+                                        ? pse::messages::notElementSymbolHr
+                                        : pse::messages::notElementSymbolEn;
+    if (options->composition)
+        return printComposition(engine, *options->composition, suffix, options->language, out, err);
 
     if (!options->expressions.empty()) {
         for (const std::string_view expression : options->expressions) {

@@ -4,9 +4,18 @@
 #include <span>
 #include <string_view>
 
+// The whole console front end: args are the arguments after the program's name. Dispatches to a
+// sub-command, or answers --help and --version itself; returns the exit status.
+int runCli(std::span<const std::string_view> args, std::istream &in, std::ostream &out,
+           std::ostream &err);
+
 // Each sub-command of quon-pse-cli takes the arguments after its own name and returns the exit
 // status. Streams are parameters so that tests can run a command without a process.
 int runElementsCommand(std::span<const std::string_view> args, std::ostream &out,
                        std::ostream &err);
 int runCalcCommand(std::span<const std::string_view> args, std::istream &in, std::ostream &out,
                    std::ostream &err);
+
+// The usage texts: on stdout for --help, on stderr after a wrong option.
+void printElementsUsage(std::ostream &out);
+void printCalcUsage(std::ostream &out);

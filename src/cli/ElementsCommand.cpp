@@ -2,6 +2,7 @@
 
 #include "elements/ElementDatabase.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <ostream>
@@ -58,8 +59,20 @@ void printRow(std::ostream &out, const ElementRecord &e)
 
 } // namespace
 
+void printElementsUsage(std::ostream &out)
+{
+    out << "usage: quon-pse-cli elements [SYMBOL...]\n"
+           "Prints the data of the named elements (symbols are case-sensitive, e.g. Fe), or of "
+           "all\n"
+           "109 without a symbol: a header line, then one tab-separated line per element.\n";
+}
+
 int runElementsCommand(std::span<const std::string_view> args, std::ostream &out, std::ostream &err)
 {
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        printElementsUsage(out);
+        return 0;
+    }
     // Every symbol is checked before anything is printed, so a typo never leaves half a table
     // on stdout for a script to consume.
     std::vector<const ElementRecord *> rows;

@@ -70,27 +70,22 @@ std::string referenceEvaluate(std::string_view expanded, const pse::EvaluationSe
                     ++b;
                 const std::string left = inner.substr(a, at - a);
                 const std::string right = inner.substr(at + 1, b - at - 1);
-                pse::OperandValue x;
-                pse::OperandValue y;
-                bool leftDone = false;
-                bool rightDone = false;
-                if (isFunctionText(left)) {
-                    x = pse::applyFunction(left, settings);
-                    if (!x.isNumber())
-                        return x.message;
-                    leftDone = true;
-                }
-                if (isFunctionText(right)) {
-                    y = pse::applyFunction(right, settings);
-                    if (!y.isNumber())
-                        return y.message;
-                    rightDone = true;
-                }
+                // Function operands first, then the check for both operands, then numbers.
+                const bool leftCall = isFunctionText(left);
+                const bool rightCall = isFunctionText(right);
+                pse::OperandValue x =
+                    leftCall ? pse::applyFunction(left, settings) : pse::OperandValue{};
+                if (!x.isNumber())
+                    return x.message;
+                pse::OperandValue y =
+                    rightCall ? pse::applyFunction(right, settings) : pse::OperandValue{};
+                if (!y.isNumber())
+                    return y.message;
                 if (left.empty() || right.empty())
                     return messages::syntaxError;
-                if (!leftDone && !(x = pse::readOperand(left, separator)).isNumber())
+                if (!leftCall && !(x = pse::readOperand(left, separator)).isNumber())
                     return x.message;
-                if (!rightDone && !(y = pse::readOperand(right, separator)).isNumber())
+                if (!rightCall && !(y = pse::readOperand(right, separator)).isNumber())
                     return y.message;
                 double v = 0;
                 if (op == '^') {

@@ -35,17 +35,11 @@ const std::string &massText(const AtomicMassEntry &entry)
     return texts[static_cast<std::size_t>(&entry - atomicMassTable().data())];
 }
 
-struct JoinPass
-{
-    std::string text;
-    bool lettersSeen = false;
-};
-
 // Pass 1: joiners between the atoms of a formula, counts as multiplications, subtractions as
 // additions of negatives, and the constant tokens replaced by their values.
-JoinPass joinAtoms(std::string_view s, const ExpansionSettings &settings)
+JoinedFormula joinAtoms(std::string_view s, const ExpansionSettings &settings)
 {
-    JoinPass pass;
+    JoinedFormula pass;
     std::string &out = pass.text;
     out.reserve(s.size() * 2);
     bool formulaContext = false;
@@ -127,10 +121,14 @@ JoinPass joinAtoms(std::string_view s, const ExpansionSettings &settings)
     return pass;
 }
 
-// Pass 2: symbols to masses. Returns false at the first unknown symbol.
-bool replaceSymbols(std::string_view joined, char decimalSeparator, Expansion &expansion)
+// Pass 2: every element symbol (an upper-case letter, with the lower-case one after it) goes
+// through replace(row, out), which appends what the symbol becomes; an exponent "E" and every
+// other character are copied. Stops at the first unknown symbol, which is left in lastSymbol.
+template <typename Replace>
+bool replaceSymbols(std::string_view joined, std::string &out, std::string &lastSymbol,
+                    Replace &&replace)
 {
-    std::string out;
+    out.clear();
     out.reserve(joined.size() * 4);
     const std::size_t n = joined.size();
     for (std::size_t i = 0; i < n; ++i) {
@@ -147,19 +145,31 @@ bool replaceSymbols(std::string_view joined, char decimalSeparator, Expansion &e
             out.push_back(c); // an exponent
             continue;
         }
-        expansion.lastSymbol.assign(symbol);
+        lastSymbol.assign(symbol);
         const AtomicMassEntry *entry = findAtomicMass(symbol);
-        if (entry == nullptr) {
-            expansion.massDecimals = 0;
+        if (entry == nullptr)
             return false;
-        }
-        expansion.massDecimals = std::min(expansion.massDecimals, entry->decimals);
-        const std::string &mass = massText(*entry);
-        const std::size_t at = out.size();
-        out += mass;
-        if (decimalSeparator != '.')
-            std::replace(out.begin() + static_cast<std::ptrdiff_t>(at), out.end(), '.',
-                         decimalSeparator);
+        replace(*entry, out);
+    }
+    return true;
+}
+
+// Symbols to masses, tracking the fewest decimals among the elements used.
+bool replaceByMasses(std::string_view joined, char decimalSeparator, Expansion &expansion)
+{
+    std::string out;
+    const bool known = replaceSymbols(
+        joined, out, expansion.lastSymbol, [&](const AtomicMassEntry &entry, std::string &text) {
+            expansion.massDecimals = std::min(expansion.massDecimals, entry.decimals);
+            const std::size_t at = text.size();
+            text += massText(entry);
+            if (decimalSeparator != '.')
+                std::replace(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), '.',
+                             decimalSeparator);
+        });
+    if (!known) {
+        expansion.massDecimals = 0; // an unknown symbol counts as 0 decimals
+        return false;
     }
     expansion.text = std::move(out);
     return true;
@@ -190,6 +200,26 @@ bool repairSymbol(std::string &s, std::string_view symbol, std::size_t &position
 
 } // namespace
 
+JoinedFormula joinFormulaAtoms(std::string_view normalisedText, const ExpansionSettings &settings)
+{
+    return joinAtoms(normalisedText, settings);
+}
+
+std::optional<std::string>
+weighFormula(std::string_view joined,
+             const std::function<std::string_view(const AtomicMassEntry &)> &weight)
+{
+    std::string out;
+    std::string unknown;
+    const bool known =
+        replaceSymbols(joined, out, unknown, [&](const AtomicMassEntry &entry, std::string &text) {
+            text += weight(entry);
+        });
+    if (!known)
+        return std::nullopt;
+    return out;
+}
+
 Expansion expandFormula(std::string &normalisedText, const ExpansionSettings &settings)
 {
     Expansion expansion;
@@ -204,12 +234,12 @@ Expansion expandFormula(std::string &normalisedText, const ExpansionSettings &se
     for (;;) {
         expansion.massDecimals = 10;
         expansion.symbolError = false;
-        JoinPass joined = joinAtoms(normalisedText, settings);
+        JoinedFormula joined = joinAtoms(normalisedText, settings);
         if (!joined.lettersSeen) {
             expansion.text = std::move(joined.text);
             return expansion;
         }
-        if (replaceSymbols(joined.text, settings.normaliser.decimalSeparator, expansion))
+        if (replaceByMasses(joined.text, settings.normaliser.decimalSeparator, expansion))
             return expansion;
 
         std::size_t position = 0;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "calc/engine/AtomicMassTable.h"
 #include "calc/engine/InputNormaliser.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +31,22 @@ struct Expansion
 // A symbol that is unknown as written but valid after a change of case ("AG", "Nh") is repaired
 // in normalisedText, which is then normalised again, and the expansion starts over.
 Expansion expandFormula(std::string &normalisedText, const ExpansionSettings &settings);
+
+struct JoinedFormula
+{
+    std::string text;
+    bool lettersSeen = false;
+};
+
+// The first step of expandFormula alone, element symbols kept: atoms joined by "+", counts as
+// multiplications, subtractions as additions of negatives ("Ca(OH)2" gives "Ca+(O+H)*2").
+JoinedFormula joinFormulaAtoms(std::string_view normalisedText, const ExpansionSettings &settings);
+
+// A joined text with every element symbol replaced by weight(its row), the rest kept, so that the
+// evaluator computes the formula with other values than the atomic masses: with 1 for one element
+// and 0 for all others it counts that element's atoms. Nothing when a symbol is unknown.
+std::optional<std::string>
+weighFormula(std::string_view joined,
+             const std::function<std::string_view(const AtomicMassEntry &)> &weight);
 
 } // namespace pse

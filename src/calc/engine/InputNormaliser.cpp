@@ -53,8 +53,23 @@ bool isConstantName(std::string_view name)
     return name == "ans" || name == "mem" || name == "pi";
 }
 
+// The UTF-8 signs that stand for an ASCII operator: "×" and "÷", and the dots a hydrate is
+// written with ("CuSO4·5H2O"), which add the water as "+" does. A plain "." stays the decimal mark.
+struct SignMapping
+{
+    std::string_view utf8;
+    char ascii;
+};
+constexpr std::array<SignMapping, 5> signMappings = {{
+    {"\xC3\x97", '*'},     // U+00D7 multiplication sign
+    {"\xC3\xB7", '/'},     // U+00F7 division sign
+    {"\xC2\xB7", '+'},     // U+00B7 middle dot
+    {"\xE2\x80\xA2", '+'}, // U+2022 bullet
+    {"\xE2\x88\x99", '+'}, // U+2219 bullet operator
+}};
+
 // Pass 1: keeps printable ASCII except the characters that mean nothing to the calculator,
-// stops at "=", maps the multiplication and division signs.
+// stops at "=", maps the signs above.
 std::string filterCharacters(std::string_view input, bool &molarMass, bool &bracketSeen)
 {
     std::string out;
@@ -62,24 +77,27 @@ std::string filterCharacters(std::string_view input, bool &molarMass, bool &brac
     for (std::size_t i = 0; i < input.size(); ++i) {
         const auto code = static_cast<unsigned char>(input[i]);
         const char c = input[i];
-        if (code >= 33 && code <= 126) {
-            if (c == '=')
-                break;
-            if (isIn(c, "*/^%")) {
-                out.push_back(c);
-                molarMass = false;
-            } else if (isLeftBracket(c)) {
-                out.push_back(c);
-                bracketSeen = true;
-            } else if (!isIn(c, ":;@$<>_`")) {
-                out.push_back(c);
+        if (code < 33 || code > 126) {
+            // None of these clears the molar-mass display: "2×H2O" is still a molar mass.
+            for (const SignMapping &sign : signMappings) {
+                if (input.substr(i).starts_with(sign.utf8)) {
+                    out.push_back(sign.ascii);
+                    i += sign.utf8.size() - 1;
+                    break;
+                }
             }
-        } else if (code == 0xC3 && i + 1 < input.size() &&
-                   (static_cast<unsigned char>(input[i + 1]) == 0x97 ||
-                    static_cast<unsigned char>(input[i + 1]) == 0xB7)) {
-            // U+00D7 "×" and U+00F7 "÷" in UTF-8.
-            out.push_back(static_cast<unsigned char>(input[i + 1]) == 0x97 ? '*' : '/');
-            ++i;
+            continue;
+        }
+        if (c == '=')
+            break;
+        if (isIn(c, "*/^%")) {
+            out.push_back(c);
+            molarMass = false;
+        } else if (isLeftBracket(c)) {
+            out.push_back(c);
+            bracketSeen = true;
+        } else if (!isIn(c, ":;@$<>_`")) {
+            out.push_back(c);
         }
     }
     return out;
@@ -200,11 +218,10 @@ TokenPass tokensAndCase(std::string_view in, const NormaliserSettings &settings,
         } else if (piece.size() == 1 && isIn(piece[0], "%/*^+-")) {
             pass.expressionMarksSeen = true;
         } else if (functionToken) {
-            // A token that had a "*" put before it ("2*:sin") is no expression mark, so it does
-            // not send the line through the formula bracketing; it still means the result is no
-            // molar mass: "H2sin30" is not shown as one.
-            if (piece[0] == ':')
-                pass.expressionMarksSeen = true;
+            // Also when a "*" was put before the token: that "*" counts as if typed, so the
+            // formula before it is bracketed whole and multiplied, "Ca(OH)2ln5" is
+            // "(Ca(OH)2)*:ln5" just as "Ca(OH)2*ln5" is.
+            pass.expressionMarksSeen = true;
             molarMass = false;
         }
     }

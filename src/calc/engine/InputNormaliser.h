@@ -24,7 +24,8 @@ struct NormalisedInput
 // their case, function names as ":name" tokens, one decimal mark, simplified operators, explicit
 // multiplications and bracketed formula parts. Never rejects anything: what it cannot place is
 // passed on and fails later with a message. The input is UTF-8; "×" and "÷" become "*" and "/",
-// every other character outside printable ASCII is dropped.
+// the hydrate dots "·", "•" and "∙" become "+", every other character outside printable ASCII
+// is dropped.
 NormalisedInput normaliseInput(std::string_view input, const NormaliserSettings &settings);
 
 } // namespace pse

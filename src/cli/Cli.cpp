@@ -1,0 +1,38 @@
+#include "cli/Commands.h"
+
+#include "version/Version.h"
+
+#include <ostream>
+
+namespace {
+
+void printUsage(std::ostream &out)
+{
+    printElementsUsage(out);
+    printCalcUsage(out);
+    out << "usage: quon-pse-cli --help | --version\n"
+           "       quon-pse-cli elements --help | calc --help\n";
+}
+
+} // namespace
+
+int runCli(std::span<const std::string_view> args, std::istream &in, std::ostream &out,
+           std::ostream &err)
+{
+    const std::string_view command = args.empty() ? std::string_view() : args.front();
+    const std::span<const std::string_view> rest = args.empty() ? args : args.subspan(1);
+    if (command == "elements")
+        return runElementsCommand(rest, out, err);
+    if (command == "calc")
+        return runCalcCommand(rest, in, out, err);
+    if (command == "--help") {
+        printUsage(out);
+        return 0;
+    }
+    if (command == "--version") {
+        out << "quon-pse-cli " << pse::versionText << '\n';
+        return 0;
+    }
+    printUsage(err);
+    return 2;
+}
