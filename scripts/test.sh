@@ -2,7 +2,8 @@
 # Builds and runs every test, the way CI does:
 # - the dev preset (Debug, AddressSanitizer, UndefinedBehaviorSanitizer), every test in the default
 #   locale and again under a Croatian one, where the C library writes decimals with a comma;
-# - the release preset built with warnings as errors;
+# - the release preset built with warnings as errors, and the Debian package made from that build,
+#   with its files listed and checked (packaging/check-package.sh);
 # - the fuzz targets built (clang, libFuzzer), so that they cannot rot unnoticed.
 # Widgets run on the offscreen platform, so no display is needed.
 set -euo pipefail
@@ -10,7 +11,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 scripts/deps.sh --locale hr_HR.UTF-8 cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core \
-    locales clang libclang-rt-14-dev
+    locales clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream
 
 cmake --preset dev
 cmake --build --preset dev -j "$jobs"
@@ -21,6 +22,11 @@ LC_ALL=hr_HR.UTF-8 LANG=hr_HR.UTF-8 ctest --preset dev -j "$jobs"
 echo "== release build, warnings as errors"
 cmake --preset strict
 cmake --build --preset strict -j "$jobs"
+
+echo "== Debian package from the strict build"
+rm -f build/strict/quon-pse_*.deb
+(cd build/strict && cpack -G DEB)
+packaging/check-package.sh build/strict/quon-pse_*.deb
 
 echo "== fuzz targets"
 cmake --preset fuzz
