@@ -125,6 +125,14 @@ void ElementGrid::applyColours(const StateColours &states, const QColor &legendT
         button(i)->setBackgroundColour(states.unknown);
 }
 
+void ElementGrid::setLegendShown(bool shown)
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        m_legendLabels[i]->setVisible(shown);
+        m_legendSamples[i]->setVisible(shown);
+    }
+}
+
 void ElementGrid::paintState(int index, qint16 state, const QColor &colour)
 {
     ElementButton *b = button(index);

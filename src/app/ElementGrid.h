@@ -45,6 +45,8 @@ public:
     // elements have no temperatures in the data.
     void applyColours(const StateColours &states, const QColor &legendText);
     void applyLanguage(int languageIndex) { m_texts.apply(languageIndex); }
+    // The legend of states makes room for the colour bar of a property view, and comes back.
+    void setLegendShown(bool shown);
 
 signals:
     void elementClicked(int index);

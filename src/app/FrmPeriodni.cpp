@@ -4,11 +4,14 @@
 #include "app/InfoPanel.h"
 #include "app/KeyHandler.h"
 #include "app/ProgramFolders.h"
+#include "app/PropertyMaps.h"
 #include "app/TableLabels.h"
 #include "app/ToolPanel.h"
+#include "app/ViewPanel.h"
 #include "calc/CalculatorPanel.h"
 #include "config/ConfigStore.h"
 #include "config/NumberRule.h"
+#include "elements/ElementDatabase.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/ThermometerPanel.h"
 #include "ui/DesignSurface.h"
@@ -18,8 +21,12 @@
 #include "ui/Glyphs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QScreen>
 
 namespace {
@@ -52,6 +59,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     m_sweep =
         new SweepPanel(m_surface, m_state.temperature, m_state.settings, *m_thermometer, this);
     m_tools = new ToolPanel(m_surface, m_seam, this);
+    m_views = new ViewPanel(m_surface, this);
     m_keys = new KeyHandler(*this);
 
     m_imgIzlaz = new DrawnButton(glyph::exit, DrawnButton::Face::Plain, m_surface);
@@ -100,6 +108,10 @@ void FrmPeriodni::connectPanels()
     connect(m_sweep, &SweepPanel::valuesAccepted, this, &FrmPeriodni::storeSweepValues);
 
     connect(m_tools, &ToolPanel::toolClicked, this, &FrmPeriodni::cmdIzbornik_Click);
+    connect(m_views, &ViewPanel::viewChosen, this, &FrmPeriodni::setView);
+    connect(m_views, &ViewPanel::timelineToggled, this, &FrmPeriodni::toggleTimeline);
+    connect(m_views, &ViewPanel::yearChanged, this, &FrmPeriodni::applyDimming);
+    connect(m_views, &ViewPanel::exportWanted, this, &FrmPeriodni::exportPicture);
     // The flags are imgHR_Click .. imgIT_Click.
     connect(m_tools, &ToolPanel::languageChosen, this, &FrmPeriodni::setLanguageIndex);
     connect(m_tools, &ToolPanel::webPageClicked, this,
@@ -111,6 +123,10 @@ CalculatorPanel &FrmPeriodni::calculator()
     if (!m_calculator) {
         m_calculator = new CalculatorPanel(
             m_surface, m_seam, m_state.decimalSeparator, [this] { return m_state.random.next(); },
+            [this](int z) {
+                return QString::fromStdString(
+                    allElements()[std::size_t(z - 1)].name(m_state.languageIndex()));
+            },
             this);
         m_calculator->applyLanguage(m_state.languageIndex());
     }
@@ -202,6 +218,147 @@ bool FrmPeriodni::showFocusedElement()
     return true;
 }
 
+void FrmPeriodni::setView(int view)
+{
+    m_views->setView(view);
+    applyView();
+}
+
+void FrmPeriodni::stepView(bool forward)
+{
+    const int count = ViewPanel::ViewCount;
+    setView((m_views->view() + (forward ? 1 : count - 1)) % count);
+}
+
+void FrmPeriodni::applyView()
+{
+    const int view = m_views->view();
+    m_grid->setLegendShown(view == 0);
+    if (view == 0) {
+        m_views->hideScale();
+        m_state.repaintAllStates = true;
+        refreshStateColours();
+        return;
+    }
+    const auto property = maps::Property(view - 1);
+    const maps::Scale scale = maps::scaleFor(property, m_state.tables);
+    const QColor none = m_state.settings.RGBNepoznato.colour();
+    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
+        const auto value = maps::value(property, std::max(i, 1), m_state.tables);
+        m_grid->button(i)->setBackgroundColour(value ? maps::viridis(maps::position(scale, *value))
+                                                     : none);
+    }
+    m_info->setTileColour(m_grid->button(m_info->shownIndex())->backgroundColour());
+    m_views->showScale(scale, QString::fromUtf8(maps::info(property).unit));
+}
+
+void FrmPeriodni::toggleTimeline()
+{
+    m_views->setTimelineShown(!m_views->timelineShown());
+    applyDimming();
+}
+
+bool FrmPeriodni::found(int index) const
+{
+    if (m_state.search.isEmpty())
+        return true;
+    // Letters are compared without case and without accents: "zeljezo" finds "Željezo".
+    const auto plain = [](const QString &text) {
+        QString decomposed = text.normalized(QString::NormalizationForm_D).toCaseFolded();
+        decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+        return decomposed;
+    };
+    const ElementRecord &r = allElements()[std::size_t(std::max(index, 1) - 1)];
+    const QString wanted = plain(m_state.search);
+    return plain(QString::fromStdString(r.symbol)).contains(wanted) ||
+           plain(QString::fromStdString(r.name(m_state.languageIndex()))).contains(wanted);
+}
+
+void FrmPeriodni::applyDimming()
+{
+    const bool timeline = m_views->timelineShown();
+    const int year = m_views->year();
+    const bool searching = !m_state.search.isEmpty();
+    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
+        const ElementRecord &record = allElements()[std::size_t(std::max(i, 1) - 1)];
+        const bool known = !timeline || maps::discoveryYear(record) <= year;
+        const bool hit = found(i);
+        m_grid->button(i)->setDimmed(!known || !hit);
+        m_grid->button(i)->setMarked(searching && known && hit);
+    }
+}
+
+bool FrmPeriodni::searchKey(const QString &typed)
+{
+    if (typed == u"\b") {
+        if (m_state.search.isEmpty())
+            return false;
+        m_state.search.chop(1);
+    } else if (typed.size() == 1 && typed.at(0).isLetter()) {
+        m_state.search += typed;
+    } else {
+        return false;
+    }
+    m_views->showSearch(m_state.search, m_state.languageIndex());
+    applyDimming();
+    return true;
+}
+
+void FrmPeriodni::clearSearch()
+{
+    if (m_state.search.isEmpty())
+        return;
+    m_state.search.clear();
+    m_views->showSearch({}, m_state.languageIndex());
+    applyDimming();
+}
+
+bool FrmPeriodni::showFirstFound()
+{
+    if (m_state.search.isEmpty())
+        return false;
+    for (int i = 1; i < ElementGrid::ButtonCount; ++i) {
+        if (!m_grid->button(i)->isDimmed()) {
+            cmdElement_Click(i);
+            return true;
+        }
+    }
+    return true;
+}
+
+void FrmPeriodni::exportPicture()
+{
+    const QString filter =
+        QStringLiteral("PNG 1920 × 1080 (*.png);;PNG 1280 × 720 (*.png);;PNG 3840 × 2160 (*.png)");
+    QString chosen;
+    const QString path = m_seam.chooseSaveFile(
+        this, pse::lang::text(pse::lang::TextId::ExportTitle, m_state.languageIndex()),
+        QDir(m_state.configFolder).filePath(QStringLiteral("quon-pse.png")), filter, &chosen);
+    if (path.isEmpty())
+        return;
+    QSize size(1920, 1080);
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("(\\d+) × (\\d+)")).match(chosen);
+    if (match.hasMatch())
+        size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
+
+    // The window drawn again at the picture's size rather than enlarged from the screen, so that
+    // text and lines stay sharp at 4K.
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const qreal scale = std::min(qreal(size.width()) / m_surface->width(),
+                                 qreal(size.height()) / m_surface->height());
+    QPainter painter(&image);
+    painter.translate((size.width() - m_surface->width() * scale) / 2,
+                      (size.height() - m_surface->height() * scale) / 2);
+    painter.scale(scale, scale);
+    m_surface->render(&painter);
+    painter.end();
+    QImageWriter writer(path, "png");
+    if (!writer.write(image))
+        m_seam.showMessage(this, writer.errorString());
+}
+
 void FrmPeriodni::pageInfo(bool forward)
 {
     if (forward)
@@ -262,6 +419,8 @@ void FrmPeriodni::ApplyConfig()
     m_sweep->applySettings();
     m_tools->applySettings(s);
     SetNoviConfig();
+    if (m_views->view() != 0)
+        applyView();
 
     std::array<QColor, 256> bands;
     for (int i = 0; i < 256; ++i)
@@ -352,6 +511,11 @@ void FrmPeriodni::SetLanguage()
     m_thermometer->applyLanguage(language);
     m_sweep->applyLanguage(language);
     m_tools->applyLanguage(language, QCoreApplication::applicationVersion());
+    m_views->applyLanguage(language);
+    if (!m_state.search.isEmpty()) {
+        m_views->showSearch(m_state.search, language);
+        applyDimming();
+    }
     if (m_state.stateLetters)
         applyStateLetters();
     if (m_calculator)
@@ -365,6 +529,9 @@ void FrmPeriodni::refreshStateColours()
         t.statesArmed = true;
         return;
     }
+    // In a property view the thermometer goes on, but the buttons keep the property's colours.
+    if (m_views->view() != 0)
+        return;
     const int celsius = celsiusFromReading(t.temperature, t.kelvinScale);
     const StateColours colours = stateColours();
     m_state.statePainter.refresh(celsius, m_state.repaintAllStates, m_state.tables,

@@ -18,6 +18,7 @@ class SweepPanel;
 class TableLabels;
 class ThermometerPanel;
 class ToolPanel;
+class ViewPanel;
 struct SweepValues;
 struct StateColours;
 namespace pse {
@@ -69,6 +70,18 @@ public:
     // The next or the previous page of the information panel.
     void pageInfo(bool forward);
 
+    // What colours the table: 0 the state of matter, then one property after another.
+    void setView(int view);
+    void stepView(bool forward);
+    void toggleTimeline();
+    // A search of the table: letters typed while no text box has the focus. Returns whether the
+    // search took the key.
+    bool searchKey(const QString &typed);
+    void clearSearch();
+    bool showFirstFound();
+    // Saves the table as shown as a PNG picture, at a size chosen in the save dialog.
+    void exportPicture();
+
     // The language flags; SetNoviConfig also uses them to re-apply the current language.
     void imgHR_Click();
     void imgEN_Click();
@@ -93,6 +106,10 @@ private:
     void showInPanel(int index);
     void storeSweepValues(const SweepValues &values);
     void applyStateLetters();
+    // Paints the buttons for the view, and dims what the timeline and the search leave out.
+    void applyView();
+    void applyDimming();
+    bool found(int index) const;
     // The index of the element button with the focus, or -1.
     int focusedElement() const;
     // Where the help files and the web page are looked for: the current folder first, as they
@@ -110,6 +127,7 @@ private:
     ThermometerPanel *m_thermometer;
     SweepPanel *m_sweep;
     ToolPanel *m_tools;
+    ViewPanel *m_views;
     CalculatorPanel *m_calculator = nullptr;
     KeyHandler *m_keys;
     DrawnButton *m_imgIzlaz;

@@ -95,22 +95,6 @@ QString temperatureText(double celsius, const InfoPanel::Context &context)
     return QString::number(qint64(celsius) + 273) + QStringLiteral(" K");
 }
 
-const std::string &nameIn(const ElementRecord &record, int languageIndex)
-{
-    switch (languageIndex) {
-    case 1:
-        return record.nameEN;
-    case 2:
-        return record.nameDE;
-    case 3:
-        return record.nameFR;
-    case 4:
-        return record.nameIT;
-    default:
-        return record.nameHR;
-    }
-}
-
 // The eleven elements that are gases at 20 °C have their densities in grams per litre, a
 // thousand times the unit of the others.
 QString densityUnit(const PropertyTables &tables, int index)
@@ -325,12 +309,11 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
     const ElementRecord &r = m_record;
     const QChar separator = context.decimalSeparator;
 
-    m_lblIme->setText(fromUtf8(nameIn(r, context.languageIndex)));
+    m_lblIme->setText(fromUtf8(r.name(context.languageIndex)));
     m_lblBroj->setText(QString::number(index == 0 ? 1 : index));
     m_lblSimbol->setText(symbol);
-    const std::string *names[] = {&r.nameHR, &r.nameEN, &r.nameDE, &r.nameFR, &r.nameIT};
     for (std::size_t i = 0; i < m_nameLabels.size(); ++i)
-        m_nameLabels[i]->setText(fromUtf8(*names[i]));
+        m_nameLabels[i]->setText(fromUtf8(r.name(int(i))));
 
     const double melting = context.tables.meltingPoints[index];
     const double boiling = context.tables.boilingPoints[index];

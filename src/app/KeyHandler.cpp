@@ -6,6 +6,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,7 +17,7 @@ namespace {
 // Text boxes keep the arrow keys, Enter and the page keys for editing.
 bool editsText(const QWidget *widget)
 {
-    return qobject_cast<const QLineEdit *>(widget) ||
+    return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget) ||
            qobject_cast<const QPlainTextEdit *>(widget) ||
            qobject_cast<const QTextEdit *>(widget) ||
            qobject_cast<const QAbstractSpinBox *>(widget);
@@ -47,7 +48,13 @@ bool KeyHandler::eventFilter(QObject *watched, QEvent *event)
 
 bool KeyHandler::classroomKey(const QKeyEvent &event)
 {
-    if (editsText(QApplication::focusWidget()) || event.modifiers() & ~Qt::KeypadModifier)
+    if (editsText(QApplication::focusWidget()))
+        return false;
+    // Letters search the table; a capital is typed with Shift.
+    if (!(event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) &&
+        m_window.searchKey(event.key() == Qt::Key_Backspace ? QStringLiteral("\b") : event.text()))
+        return true;
+    if (event.modifiers() & ~Qt::KeypadModifier)
         return false;
     switch (event.key()) {
     case Qt::Key_Left:
@@ -57,7 +64,7 @@ bool KeyHandler::classroomKey(const QKeyEvent &event)
         return m_window.moveElementFocus(Qt::Key(event.key()));
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return m_window.showFocusedElement();
+        return m_window.showFirstFound() || m_window.showFocusedElement();
     case Qt::Key_PageDown:
     case Qt::Key_PageUp:
         // What a presentation clicker sends.
@@ -99,12 +106,29 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         return false;
     case Qt::Key_Escape:
         m_window.calculator().clearInput();
+        m_window.clearSearch();
         return false;
     case Qt::Key_F9:
         m_window.toggleStateLetters();
         return true;
+    case Qt::Key_F10:
+        m_window.stepView(!(event.modifiers() & Qt::ShiftModifier));
+        return true;
     case Qt::Key_F11:
         m_window.toggleFullScreen();
+        return true;
+    case Qt::Key_F12:
+        m_window.toggleTimeline();
+        return true;
+    case Qt::Key_S:
+        if (event.modifiers() != Qt::ControlModifier)
+            break;
+        m_window.exportPicture();
+        return true;
+    case Qt::Key_P:
+        if (event.modifiers() != Qt::ControlModifier)
+            break;
+        m_window.calculator().showComposition();
         return true;
     default:
         break;

@@ -1,7 +1,7 @@
 #include "app/ProgramFolders.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -13,9 +13,14 @@ bool isWritable(const QString &folder)
     return probe.open();
 }
 
+bool isInstalled(const QString &programFolder)
+{
+    return QFileInfo::exists(QDir(programFolder).filePath(QStringLiteral("../share/quon-pse")));
+}
+
 QString configuration(const QString &programFolder)
 {
-    if (isWritable(programFolder))
+    if (isWritable(programFolder) && !isInstalled(programFolder))
         return programFolder;
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     // A folder that cannot be made shows up as a failed save, with the system's reason.
@@ -27,8 +32,8 @@ QStringList data(const QString &programFolder)
 {
     QStringList all = {QDir::currentPath(), programFolder};
     // An installed program: <prefix>/bin beside <prefix>/share/quon-pse, wherever the prefix is.
-    all << QDir(QCoreApplication::applicationDirPath())
-               .absoluteFilePath(QStringLiteral("../share/quon-pse"));
+    all << QDir::cleanPath(
+        QDir(programFolder).absoluteFilePath(QStringLiteral("../share/quon-pse")));
     all << QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
     all.removeDuplicates();
     return all;

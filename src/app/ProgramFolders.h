@@ -12,9 +12,13 @@ namespace folders {
 // Whether a file can be created in `folder`: tried, not guessed from permission bits.
 bool isWritable(const QString &folder);
 
+// Whether the program is installed: <prefix>/bin with <prefix>/share/quon-pse beside it.
+bool isInstalled(const QString &programFolder);
+
 // The folder of the configuration file and of relative background pictures, ending in "/": the
-// program's own when it is writable, otherwise the user's configuration folder for this program
-// (created when missing).
+// program's own for a portable copy (a writable folder that is no installation), otherwise the
+// user's configuration folder for this program (created when missing). Root running an installed
+// program so keeps its settings in its home too, not among the system's programs.
 QString configuration(const QString &programFolder);
 
 // Where the help files and the web page are looked for, in order: the current folder, the

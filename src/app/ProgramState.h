@@ -27,6 +27,8 @@ struct ProgramState
     bool calculatorMode = false;
     // The state letters in the corners of the element buttons, off at start.
     bool stateLetters = false;
+    // The letters typed to search the table; empty when there is no search.
+    QString search;
     // Shared by the configuration reader (3 marks an abandoned read) and the dialog (0..2).
     qint16 colourEditMode = 0;
     // The configuration. Its Language field is the interface language itself: the reader sets

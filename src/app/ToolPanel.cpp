@@ -82,9 +82,11 @@ ToolPanel::ToolPanel(DesignSurface *surface, DesktopSeam &seam, QObject *parent)
     m_txtHlpMM = new QPlainTextEdit(m_fraHelp);
     m_txtHlpMM->setObjectName(QStringLiteral("txtHlpMM"));
     m_txtHlpMM->setReadOnly(true);
+    // The files lay out tables with blanks: lines are kept whole and scroll sideways if need be.
+    m_txtHlpMM->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The help files line up their tables with blanks.
     m_txtHlpMM->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    surface->place(m_txtHlpMM, QRect(45, 420, 8110, 5135), 9);
+    surface->place(m_txtHlpMM, QRect(45, 420, 8110, 5135), 8);
     m_fraHelp->hide();
 
     buildMakerLines(surface);

@@ -2,6 +2,7 @@
 
 #include "calc/engine/EngineMessages.h"
 #include "calc/engine/NumberFormat.h"
+#include "calc/engine/PercentComposition.h"
 #include "config/NumberRule.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Colours.h"
@@ -11,12 +12,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableWidget>
 
 namespace {
 
@@ -71,9 +74,11 @@ protected:
 } // namespace
 
 CalculatorPanel::CalculatorPanel(DesignSurface *surface, DesktopSeam &seam, QChar decimalSeparator,
-                                 std::function<double()> random, QObject *parent)
+                                 std::function<double()> random,
+                                 std::function<QString(int)> elementName, QObject *parent)
     : QObject(parent)
     , m_seam(seam)
+    , m_elementName(std::move(elementName))
 {
     m_engine.decimalSeparator = char(decimalSeparator.toLatin1());
     m_engine.setRandomSource(std::move(random));
@@ -113,6 +118,7 @@ CalculatorPanel::CalculatorPanel(DesignSurface *surface, DesktopSeam &seam, QCha
 
     buildPad(surface);
     buildNumberFrame(surface);
+    buildCompositionFrame(surface);
     m_container->hide();
 }
 
@@ -133,7 +139,7 @@ void CalculatorPanel::buildPad(DesignSurface *surface)
                               keyRect(KeyPlaces[i][0], KeyPlaces[i][1]));
         connect(key, &QPushButton::clicked, this, [this, i] { cmdNum_Click(i); });
     }
-    auto *enter = addButton(QStringLiteral("="), "cmdEnter", keyRect(4, 2, 3));
+    auto *enter = addButton(QStringLiteral("="), "cmdEnter", keyRect(4, 2, 2));
     QFont bold = enter->font();
     bold.setBold(true);
     enter->setFont(bold);
@@ -141,6 +147,10 @@ void CalculatorPanel::buildPad(DesignSurface *surface)
         m_formulaCaret = m_txtUnosFormule->cursorPosition();
         convertChem2Text();
     });
+    auto *composition = addButton(QStringLiteral("%"), "cmdSastav", keyRect(6, 2));
+    composition->setFont(bold);
+    connect(composition, &QPushButton::clicked, this, &CalculatorPanel::showComposition);
+    m_texts.bind(TextId::TipComposition, composition);
     connect(addButton(QStringLiteral("&Delete"), "cmdClear", keyRect(7, 0), 8.25),
             &QPushButton::clicked, this, &CalculatorPanel::cmdClear_Click);
     connect(addButton(QStringLiteral("&Copy"), "cmdCopy", keyRect(7, 1), 8.25),
@@ -225,6 +235,97 @@ void CalculatorPanel::buildNumberFrame(DesignSurface *surface)
         control->setEnabled(false);
     m_chkTisuca->setEnabled(false);
     m_fraNumber->hide();
+}
+
+void CalculatorPanel::buildCompositionFrame(DesignSurface *surface)
+{
+    m_fraSastav = new QFrame(m_container);
+    m_fraSastav->setObjectName(QStringLiteral("fraSastav"));
+    m_fraSastav->setFrameShape(QFrame::Panel);
+    m_fraSastav->setFrameShadow(QFrame::Raised);
+    m_fraSastav->setAutoFillBackground(true);
+    surface->place(m_fraSastav, QRect(0, 420, Area.width(), 1380), 0);
+
+    auto *title = new ClickableLabel(m_fraSastav);
+    title->setObjectName(QStringLiteral("lblSastav"));
+    title->setAlignment(Qt::AlignCenter);
+    title->setAutoFillBackground(true);
+    QPalette titlePalette = title->palette();
+    titlePalette.setColor(QPalette::Window, QColor(0, 0, 128));
+    titlePalette.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(titlePalette);
+    surface->place(title, QRect(45, 45, Area.width() - 90, 270), 8.25);
+    connect(title, &ClickableLabel::clicked, m_fraSastav, &QWidget::hide);
+    m_texts.bind(TextId::CompositionTitle, title);
+
+    m_tblSastav = new QTableWidget(0, 5, m_fraSastav);
+    m_tblSastav->setObjectName(QStringLiteral("tblSastav"));
+    m_tblSastav->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tblSastav->verticalHeader()->hide();
+    m_tblSastav->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    surface->place(m_tblSastav, QRect(45, 345, Area.width() - 1300, 990), 8.25);
+    m_lblNoFormula = new QLabel(m_fraSastav);
+    m_lblNoFormula->setObjectName(QStringLiteral("lblNijeFormula"));
+    m_lblNoFormula->setAlignment(Qt::AlignCenter);
+    m_lblNoFormula->setWordWrap(true);
+    surface->place(m_lblNoFormula, QRect(45, 345, Area.width() - 1300, 990), 9.75);
+
+    auto *copy = new QPushButton(QStringLiteral("&Copy"), m_fraSastav);
+    copy->setObjectName(QStringLiteral("cmdSastavCopy"));
+    surface->place(copy, QRect(Area.width() - 1200, 345, 1150, 330), 8.25);
+    connect(copy, &QPushButton::clicked, this,
+            [this] { m_seam.setClipboardText(compositionText()); });
+    auto *close = new QPushButton(QStringLiteral("OK"), m_fraSastav);
+    close->setObjectName(QStringLiteral("cmdSastavHide"));
+    surface->place(close, QRect(Area.width() - 1200, 1005, 1150, 330), 8.25);
+    connect(close, &QPushButton::clicked, this, [this] {
+        m_fraSastav->hide();
+        m_txtUnosFormule->setFocus();
+    });
+    m_fraSastav->hide();
+}
+
+void CalculatorPanel::showComposition()
+{
+    m_formulaCaret = m_txtUnosFormule->cursorPosition();
+    convertChem2Text();
+    const pse::Composition composition = pse::percentComposition(m_engine);
+    const char separator = m_engine.decimalSeparator;
+    const auto general = [separator](double value) {
+        return fromUtf8(pse::formatGeneral(value, separator));
+    };
+    m_tblSastav->setHorizontalHeaderLabels(
+        pse::lang::text(TextId::CompositionHeaders, m_languageIndex).split(u'\t'));
+    m_tblSastav->setRowCount(int(composition.rows.size()));
+    int row = 0;
+    for (const pse::CompositionRow &element : composition.rows) {
+        const QString cells[] = {
+            fromUtf8(element.symbol), m_elementName(element.atomicNumber), general(element.count),
+            general(element.mass),
+            fromUtf8(pse::formatWithPattern(element.percent, "0.00", separator))};
+        for (int column = 0; column < 5; ++column)
+            m_tblSastav->setItem(row, column, new QTableWidgetItem(cells[column]));
+        ++row;
+    }
+    m_tblSastav->setVisible(composition.isFormula);
+    m_lblNoFormula->setText(pse::lang::text(TextId::NoFormula, m_languageIndex));
+    m_lblNoFormula->setVisible(!composition.isFormula);
+    m_fraSastav->show();
+    m_fraSastav->raise();
+}
+
+QString CalculatorPanel::compositionText() const
+{
+    if (m_tblSastav->isHidden())
+        return m_lblNoFormula->text();
+    QStringList lines = {pse::lang::text(TextId::CompositionHeaders, m_languageIndex)};
+    for (int row = 0; row < m_tblSastav->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < m_tblSastav->columnCount(); ++column)
+            cells << m_tblSastav->item(row, column)->text();
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
 }
 
 void CalculatorPanel::setOpen(bool open)

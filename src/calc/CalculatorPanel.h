@@ -18,7 +18,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QLabel;
 class QScrollBar;
+class QTableWidget;
 
 // The calculator where the element tile and panel stand: the input line, the key pad, the result
 // and the number-format frame. It owns the engine and its state; the main window opens and closes
@@ -31,9 +33,11 @@ public:
     // The longest input the engine is known to finish quickly on.
     static constexpr int MaxInputLength = 32767;
 
-    // decimalSeparator is the system's; random is the program's one generator.
+    // decimalSeparator is the system's; random is the program's one generator; elementName gives
+    // an element's name in the current language by atomic number.
     CalculatorPanel(DesignSurface *surface, DesktopSeam &seam, QChar decimalSeparator,
-                    std::function<double()> random, QObject *parent = nullptr);
+                    std::function<double()> random, std::function<QString(int)> elementName,
+                    QObject *parent = nullptr);
 
     void setOpen(bool open);
     bool isOpen() const;
@@ -57,6 +61,11 @@ public:
     void clearInput();
     void powerKey(int digit);
     void rootKey(int digit);
+    // Evaluates the line and shows the percentage composition of its formula, or says that it
+    // is none.
+    void showComposition();
+    // The composition shown, as tab-separated lines that paste into a spreadsheet.
+    QString compositionText() const;
 
     void cmdNum_Click(int index);
     void mnuIoni_Click(int index);
@@ -72,6 +81,7 @@ public:
 private:
     void buildPad(DesignSurface *surface);
     void buildNumberFrame(DesignSurface *surface);
+    void buildCompositionFrame(DesignSurface *surface);
     // The selection replaced by text (inserted at the caret without one), focus back to the line.
     void replaceSelection(const QString &text);
     void refreshDisplay();
@@ -97,5 +107,9 @@ private:
     QScrollBar *m_vsbDecimala = nullptr;
     QCheckBox *m_chkTisuca = nullptr;
     std::array<QWidget *, 3> m_decimalsControls{};
+    std::function<QString(int)> m_elementName;
+    QFrame *m_fraSastav = nullptr;
+    QTableWidget *m_tblSastav = nullptr;
+    QLabel *m_lblNoFormula = nullptr;
     pse::lang::TextBinder m_texts;
 };

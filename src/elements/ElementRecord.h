@@ -32,5 +32,23 @@ struct ElementRecord
     float molarVolume = 0;
     std::string density; // "7.874" or "1.9 - 3.53"
 
+    // The name in a language of the interface: 1 English, 2 German, 3 French, 4 Italian, any
+    // other index Croatian.
+    const std::string &name(int languageIndex) const
+    {
+        switch (languageIndex) {
+        case 1:
+            return nameEN;
+        case 2:
+            return nameDE;
+        case 3:
+            return nameFR;
+        case 4:
+            return nameIT;
+        default:
+            return nameHR;
+        }
+    }
+
     bool operator==(const ElementRecord &) const = default;
 };

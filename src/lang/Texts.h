@@ -102,6 +102,16 @@ enum class TextId : int {
     ProgramName,
     // Five languages again: what the classroom additions say.
     StateLetters,
+    ViewStates,
+    TipView,
+    TimelineLabel,
+    TipTimeline,
+    SearchLabel,
+    CompositionTitle,
+    CompositionHeaders,
+    NoFormula,
+    TipComposition,
+    ExportTitle,
     Count
 };
 

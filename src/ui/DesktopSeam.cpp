@@ -27,9 +27,9 @@ QString DesktopSeam::chooseOpenFile(QWidget *parent, const QString &title, const
 }
 
 QString DesktopSeam::chooseSaveFile(QWidget *parent, const QString &title, const QString &path,
-                                    const QString &filter)
+                                    const QString &filter, QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, title, path, filter);
+    return QFileDialog::getSaveFileName(parent, title, path, filter, selectedFilter);
 }
 
 QString DesktopSeam::clipboardText()

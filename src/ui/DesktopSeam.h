@@ -22,8 +22,9 @@ public:
     // ("Pictures (*.png *.jpg);;All files (*)"), selectedFilter one of its entries.
     virtual QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,
                                    const QString &filter, const QString &selectedFilter = {});
+    // selectedFilter, when given, receives the filter entry the user chose.
     virtual QString chooseSaveFile(QWidget *parent, const QString &title, const QString &path,
-                                   const QString &filter);
+                                   const QString &filter, QString *selectedFilter = nullptr);
     virtual QString clipboardText();
     virtual void setClipboardText(const QString &text);
     // Opens a page with the desktop's own handler; a failure is passed over.

@@ -44,6 +44,22 @@ void ElementButton::setStateLetter(const QString &letter)
     update();
 }
 
+void ElementButton::setDimmed(bool dimmed)
+{
+    if (dimmed == m_dimmed)
+        return;
+    m_dimmed = dimmed;
+    update();
+}
+
+void ElementButton::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    update();
+}
+
 void ElementButton::focusInEvent(QFocusEvent *event)
 {
     QAbstractButton::focusInEvent(event);
@@ -61,31 +77,43 @@ void ElementButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect face = rect();
-    painter.fillRect(face, m_background);
-
-    // A raised bevel, pressed in while the mouse holds the button.
     const bool sunken = isDown();
-    const QColor light = sunken ? m_background.darker(160) : m_background.lighter(150);
-    const QColor dark = sunken ? m_background.lighter(150) : m_background.darker(180);
     const int w = std::max(1, face.width() / 30);
-    painter.fillRect(0, 0, face.width(), w, light);
-    painter.fillRect(0, 0, w, face.height(), light);
-    painter.fillRect(0, face.height() - w, face.width(), w, dark);
-    painter.fillRect(face.width() - w, 0, w, face.height(), dark);
-    painter.setPen(Qt::black);
-    painter.drawRect(face.adjusted(0, 0, -1, -1));
-
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(face.translated(sunken ? w : 0, sunken ? w : 0), Qt::AlignCenter, text());
 
-    if (!m_stateLetter.isEmpty()) {
-        font.setPixelSize(std::max(1, face.height() * 3 / 10));
-        painter.setFont(font);
-        const QRect corner = face.adjusted(0, 0, -3 * w, -2 * w);
-        painter.drawText(corner, Qt::AlignRight | Qt::AlignBottom, m_stateLetter);
+    if (m_dimmed) {
+        // Empty: a faint outline and a faint symbol on whatever lies behind.
+        painter.setPen(QColor(0, 0, 0, 70));
+        painter.drawRect(face.adjusted(0, 0, -1, -1));
+        painter.drawText(face, Qt::AlignCenter, text());
+    } else {
+        painter.fillRect(face, m_background);
+        // A raised bevel, pressed in while the mouse holds the button.
+        const QColor light = sunken ? m_background.darker(160) : m_background.lighter(150);
+        const QColor dark = sunken ? m_background.lighter(150) : m_background.darker(180);
+        painter.fillRect(0, 0, face.width(), w, light);
+        painter.fillRect(0, 0, w, face.height(), light);
+        painter.fillRect(0, face.height() - w, face.width(), w, dark);
+        painter.fillRect(face.width() - w, 0, w, face.height(), dark);
+        painter.setPen(Qt::black);
+        painter.drawRect(face.adjusted(0, 0, -1, -1));
+        painter.drawText(face.translated(sunken ? w : 0, sunken ? w : 0), Qt::AlignCenter, text());
+        if (!m_stateLetter.isEmpty()) {
+            QFont small = font;
+            small.setPixelSize(std::max(1, face.height() * 3 / 10));
+            painter.setFont(small);
+            painter.drawText(face.adjusted(0, 0, -3 * w, -2 * w), Qt::AlignRight | Qt::AlignBottom,
+                             m_stateLetter);
+        }
+    }
+    if (m_marked) {
+        const int frame = std::max(3, face.width() / 10);
+        painter.setPen(QPen(Qt::black, frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(
+            QRectF(face).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0));
     }
     if (hasFocus()) {
         // Seen from the back of a classroom: a thick ring in a colour no state colour takes, with

@@ -18,6 +18,12 @@ public:
     // A letter in the corner that names the state without its colour; empty shows none.
     QString stateLetter() const { return m_stateLetter; }
     void setStateLetter(const QString &letter);
+    // Dimmed: shown empty, without its colour (not yet discovered, or not found by a search).
+    // Marked: framed, as a search result.
+    bool isDimmed() const { return m_dimmed; }
+    bool isMarked() const { return m_marked; }
+    void setDimmed(bool dimmed);
+    void setMarked(bool marked);
 
     QSize sizeHint() const override;
 
@@ -34,4 +40,6 @@ protected:
 private:
     QColor m_background{192, 192, 192};
     QString m_stateLetter;
+    bool m_dimmed = false;
+    bool m_marked = false;
 };

@@ -185,6 +185,60 @@ void link(QPainter &painter, const QRectF &box)
     painter.restore();
 }
 
+void play(QPainter &painter, const QRectF &box)
+{
+    const QRectF a = square(box).adjusted(box.width() / 6, box.width() / 6, 0, -box.width() / 6);
+    const QPointF points[] = {a.topLeft(), QPointF(a.right(), a.center().y()), a.bottomLeft()};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(30, 120, 40));
+    painter.drawPolygon(points, 3);
+}
+
+void pause(QPainter &painter, const QRectF &box)
+{
+    const QRectF a =
+        square(box).adjusted(box.width() / 5, box.width() / 5, -box.width() / 5, -box.width() / 5);
+    painter.fillRect(QRectF(a.left(), a.top(), a.width() / 3, a.height()), QColor(30, 120, 40));
+    painter.fillRect(QRectF(a.right() - a.width() / 3, a.top(), a.width() / 3, a.height()),
+                     QColor(30, 120, 40));
+}
+
+void clock(QPainter &painter, const QRectF &box)
+{
+    const QRectF dial = square(box).adjusted(2, 2, -2, -2);
+    const qreal u = dial.width() / 12;
+    painter.setPen(QPen(QColor(40, 40, 40), u));
+    painter.setBrush(QColor(250, 245, 225));
+    painter.drawEllipse(dial);
+    painter.setPen(QPen(QColor(40, 40, 40), u, Qt::SolidLine, Qt::RoundCap));
+    const QPointF c = dial.center();
+    painter.drawLine(c, QPointF(c.x(), dial.top() + 2 * u));
+    painter.drawLine(c, QPointF(dial.right() - 3 * u, c.y()));
+    // An arrow round the dial: time running back.
+    painter.setPen(QPen(QColor(200, 40, 40), u, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(dial.adjusted(-u, -u, u, u), 100 * 16, 120 * 16);
+}
+
+void picture(QPainter &painter, const QRectF &box)
+{
+    const QRectF a = square(box).adjusted(box.width() / 10, box.width() / 5, -box.width() / 10,
+                                          -box.width() / 5);
+    const qreal u = a.width() / 12;
+    painter.setPen(QPen(QColor(40, 40, 40), u * 0.8));
+    painter.setBrush(QColor(200, 230, 255));
+    painter.drawRect(a);
+    // Mountains and a sun: a picture.
+    const QPointF hills[] = {QPointF(a.left(), a.bottom()),
+                             QPointF(a.left() + 4 * u, a.top() + 3 * u),
+                             QPointF(a.left() + 7 * u, a.bottom() - 2 * u),
+                             QPointF(a.left() + 9 * u, a.top() + 4 * u), a.bottomRight()};
+    painter.setBrush(QColor(60, 150, 70));
+    painter.drawPolygon(hills, 5);
+    painter.setBrush(QColor(250, 200, 40));
+    painter.drawEllipse(QPointF(a.right() - 2.5 * u, a.top() + 2.5 * u), 1.5 * u, 1.5 * u);
+}
+
 void flagCroatia(QPainter &painter, const QRectF &box)
 {
     const QRectF area = flagArea(box, 2.0);

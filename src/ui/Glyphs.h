@@ -15,6 +15,10 @@ void gear(QPainter &painter, const QRectF &box);
 void help(QPainter &painter, const QRectF &box);
 void info(QPainter &painter, const QRectF &box);
 void link(QPainter &painter, const QRectF &box);
+void play(QPainter &painter, const QRectF &box);
+void pause(QPainter &painter, const QRectF &box);
+void clock(QPainter &painter, const QRectF &box);
+void picture(QPainter &painter, const QRectF &box);
 
 void flagCroatia(QPainter &painter, const QRectF &box);
 void flagUnitedKingdom(QPainter &painter, const QRectF &box);

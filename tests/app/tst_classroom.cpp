@@ -4,6 +4,7 @@
 #include "support/TestWindow.h"
 #include "ui/ElementButton.h"
 
+#include <QDir>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
@@ -145,21 +146,31 @@ void TestClassroom::stateLetters()
 
 void TestClassroom::configurationFolder_data()
 {
-    QTest::addColumn<bool>("writable");
-    QTest::newRow("portable copy") << true;
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<bool>("portable");
+    QTest::newRow("portable copy") << "bin/" << true;
     // A folder under a file: no one, root included, can write there.
-    QTest::newRow("installed program") << false;
+    QTest::newRow("read-only folder") << "file/" << false;
+    // Writable or not (root may write anywhere), an installation keeps its files apart.
+    QTest::newRow("installation") << "usr/bin/" << false;
 }
 
 void TestClassroom::configurationFolder()
 {
-    QFETCH(bool, writable);
+    QFETCH(QString, layout);
+    QFETCH(bool, portable);
     QTemporaryDir dir;
     QVERIFY(writeAll(dir.filePath(QStringLiteral("file")), "x"));
-    const QString program = writable ? dir.path() + u'/' : dir.filePath(QStringLiteral("file/"));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/bin")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("usr/share/quon-pse")));
+    const QString program = dir.filePath(layout);
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + u'/';
     const QString chosen = folders::configuration(program);
-    QCOMPARE(chosen, writable ? program : user);
+    QCOMPARE(chosen, portable ? program : user);
+    // An installation's help files are found in its data folder.
+    QCOMPARE(folders::data(program).contains(dir.filePath(QStringLiteral("usr/share/quon-pse"))),
+             layout == u"usr/bin/");
 
     // A save lands there, and the next start reads it from there.
     pse::Settings settings;

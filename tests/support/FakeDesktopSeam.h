@@ -22,8 +22,12 @@ public:
         lastFilter = filter + u'|' + selected;
         return fileToChoose;
     }
-    QString chooseSaveFile(QWidget *, const QString &, const QString &, const QString &) override
+    QString chooseSaveFile(QWidget *, const QString &, const QString &, const QString &filter,
+                           QString *selected) override
     {
+        lastFilter = filter;
+        if (selected)
+            *selected = filterToChoose;
         return fileToChoose;
     }
     QString clipboardText() override { return clipboard; }
@@ -36,6 +40,7 @@ public:
     QString lastTitle;
     QString lastFilter;
     QString fileToChoose;
+    QString filterToChoose;
     QString clipboard;
     QList<QUrl> urls;
     int endRequests = 0;

@@ -1,0 +1,201 @@
+#include "app/ViewPanel.h"
+
+#include "ui/DesignSurface.h"
+#include "ui/DrawnButton.h"
+#include "ui/Glyphs.h"
+#include "ui/GradientBar.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+using pse::lang::TextId;
+
+// The first year the timeline shows; everything known before it is there from the start.
+constexpr int FirstYear = 1650;
+// The whole history plays in about a minute.
+constexpr int PlayMilliseconds = 60000;
+
+QString scaleEnd(double value)
+{
+    return QLocale::system().toString(value, 'g', 3);
+}
+
+} // namespace
+
+ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
+    : QObject(parent)
+    , m_cboBoje(new QComboBox(surface))
+{
+    m_cboBoje->setObjectName(QStringLiteral("cboBoje"));
+    m_cboBoje->setFocusPolicy(Qt::StrongFocus);
+    for (int i = 0; i < ViewCount; ++i)
+        m_cboBoje->addItem(QString());
+    m_cboBoje->setMaxVisibleItems(ViewCount);
+    // Left of the legend, under the f-block buttons' column.
+    surface->place(m_cboBoje, QRect(120, 6330, 1560, 330), 8.25);
+    connect(m_cboBoje, &QComboBox::activated, this, &ViewPanel::viewChosen);
+    m_texts.bind(TextId::TipView, m_cboBoje);
+
+    // The colour bar stands where the legend of states stands.
+    m_lblMin = new QLabel(surface);
+    m_lblMin->setObjectName(QStringLiteral("lblBojeMin"));
+    m_lblMin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    surface->place(m_lblMin, QRect(1770, 6330, 1500, 330), 9.75);
+    auto *bar = new GradientBar(maps::viridis, surface);
+    bar->setObjectName(QStringLiteral("picBoje"));
+    surface->place(bar, QRect(3360, 6370, 3900, 250), 0);
+    m_lblMax = new QLabel(surface);
+    m_lblMax->setObjectName(QStringLiteral("lblBojeMax"));
+    surface->place(m_lblMax, QRect(7350, 6330, 1600, 330), 9.75);
+    m_scaleParts = {m_lblMin, bar, m_lblMax};
+    hideScale();
+
+    auto *history = new DrawnButton(glyph::clock, DrawnButton::Face::Raised, surface);
+    history->setObjectName(QStringLiteral("cmdPovijest"));
+    surface->place(history, QRect(330, 5660, 480, 480), 0);
+    connect(history, &QAbstractButton::clicked, this, &ViewPanel::timelineToggled);
+    m_texts.bind(TextId::TipTimeline, history);
+    auto *picture = new DrawnButton(glyph::picture, DrawnButton::Face::Raised, surface);
+    picture->setObjectName(QStringLiteral("cmdSlika"));
+    picture->setToolTip(QStringLiteral(" Ctrl+S "));
+    surface->place(picture, QRect(900, 5660, 480, 480), 0);
+    connect(picture, &QAbstractButton::clicked, this, &ViewPanel::exportWanted);
+
+    m_lblTrazi = new QLabel(surface);
+    m_lblTrazi->setObjectName(QStringLiteral("lblTrazi"));
+    m_lblTrazi->setWordWrap(true);
+    surface->place(m_lblTrazi, QRect(120, 4600, 1560, 900), 9.75);
+    m_lblTrazi->hide();
+
+    buildTimeline(surface);
+}
+
+void ViewPanel::buildTimeline(DesignSurface *surface)
+{
+    // Under the element tile and the information panel, above the group labels.
+    m_fraTimeline = new QFrame(surface);
+    m_fraTimeline->setObjectName(QStringLiteral("fraPovijest"));
+    surface->place(m_fraTimeline, QRect(1310, 1620, 4765, 330), 0);
+    m_cmdPlay = new DrawnButton(glyph::play, DrawnButton::Face::Raised, m_fraTimeline);
+    m_cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
+    surface->place(m_cmdPlay, QRect(0, 0, 330, 330), 0);
+    m_sldGodina = new QSlider(Qt::Horizontal, m_fraTimeline);
+    m_sldGodina->setObjectName(QStringLiteral("sldGodina"));
+    m_sldGodina->setRange(FirstYear, maps::latestDiscovery());
+    m_sldGodina->setPageStep(10);
+    m_sldGodina->setValue(m_sldGodina->maximum());
+    surface->place(m_sldGodina, QRect(400, 0, 2300, 330), 0);
+    m_lblGodina = new QLabel(m_fraTimeline);
+    m_lblGodina->setObjectName(QStringLiteral("lblGodina"));
+    surface->place(m_lblGodina, QRect(2760, 0, 2005, 330), 8.25);
+    m_playTimer = new QTimer(this);
+    m_playTimer->setInterval(PlayMilliseconds / (m_sldGodina->maximum() - FirstYear));
+    connect(m_playTimer, &QTimer::timeout, this, &ViewPanel::playStep);
+    connect(m_cmdPlay, &QAbstractButton::clicked, this, [this] { setPlaying(!playing()); });
+    connect(m_sldGodina, &QSlider::valueChanged, this, [this](int year) {
+        m_lblGodina->setText(pse::lang::text(TextId::TimelineLabel, m_languageIndex).arg(year));
+        emit yearChanged(year);
+    });
+    m_fraTimeline->hide();
+}
+
+void ViewPanel::applyLanguage(int languageIndex)
+{
+    m_languageIndex = languageIndex;
+    m_texts.apply(languageIndex);
+    m_cboBoje->setItemText(0, pse::lang::text(TextId::ViewStates, languageIndex));
+    for (int i = 1; i < ViewCount; ++i) {
+        const maps::PropertyInfo &property = maps::info(maps::Property(i - 1));
+        m_cboBoje->setItemText(i, pse::lang::text(property.name, languageIndex));
+    }
+    m_lblGodina->setText(
+        pse::lang::text(TextId::TimelineLabel, languageIndex).arg(m_sldGodina->value()));
+    m_cmdPlay->setToolTip(pse::lang::text(TextId::TipTimeline, languageIndex));
+}
+
+int ViewPanel::view() const
+{
+    return m_cboBoje->currentIndex();
+}
+
+void ViewPanel::setView(int view)
+{
+    m_cboBoje->setCurrentIndex(view);
+}
+
+void ViewPanel::showScale(const maps::Scale &scale, const QString &unit)
+{
+    m_lblMin->setText(scaleEnd(scale.min));
+    m_lblMax->setText(unit.isEmpty() ? scaleEnd(scale.max) : scaleEnd(scale.max) + u' ' + unit);
+    for (QWidget *part : m_scaleParts)
+        part->show();
+}
+
+void ViewPanel::hideScale()
+{
+    for (QWidget *part : m_scaleParts)
+        part->hide();
+}
+
+bool ViewPanel::timelineShown() const
+{
+    return !m_fraTimeline->isHidden();
+}
+
+void ViewPanel::setTimelineShown(bool shown)
+{
+    m_fraTimeline->setVisible(shown);
+    if (shown)
+        m_fraTimeline->raise();
+    else
+        setPlaying(false);
+}
+
+int ViewPanel::year() const
+{
+    return m_sldGodina->value();
+}
+
+void ViewPanel::setYear(int year)
+{
+    m_sldGodina->setValue(year);
+}
+
+bool ViewPanel::playing() const
+{
+    return m_playTimer->isActive();
+}
+
+void ViewPanel::setPlaying(bool on)
+{
+    if (on) {
+        // From the beginning when the end has been reached.
+        if (m_sldGodina->value() == m_sldGodina->maximum())
+            m_sldGodina->setValue(m_sldGodina->minimum());
+        m_playTimer->start();
+    } else {
+        m_playTimer->stop();
+    }
+    m_cmdPlay->setGlyph(on ? glyph::pause : glyph::play);
+}
+
+void ViewPanel::playStep()
+{
+    if (m_sldGodina->value() >= m_sldGodina->maximum()) {
+        setPlaying(false);
+        return;
+    }
+    m_sldGodina->setValue(m_sldGodina->value() + 1);
+}
+
+void ViewPanel::showSearch(const QString &text, int languageIndex)
+{
+    m_lblTrazi->setText(pse::lang::text(TextId::SearchLabel, languageIndex).arg(text));
+    m_lblTrazi->setVisible(!text.isEmpty());
+}

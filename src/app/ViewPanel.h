@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/PropertyMaps.h"
+#include "lang/TextBinder.h"
+
+#include <QObject>
+
+#include <array>
+
+class DesignSurface;
+class DrawnButton;
+class GradientBar;
+class QComboBox;
+class QLabel;
+class QSlider;
+class QTimer;
+
+// The views beyond the state of matter: the choice of what colours the table (with the colour
+// bar that then stands in for the legend), the discovery timeline with its play button, the line
+// that shows a search, and the button that saves the table as a picture. Nothing of it is built
+// where the specified window has a control, and at start it shows only its two buttons and the
+// choice, set to the state of matter.
+class ViewPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The view numbers: 0 the state of matter, 1 + a maps::Property for a property.
+    static constexpr int ViewCount = 1 + int(maps::Property::Count);
+
+    ViewPanel(DesignSurface *surface, QObject *parent = nullptr);
+
+    void applyLanguage(int languageIndex);
+
+    int view() const;
+    void setView(int view);
+    // The colour bar for a property's scale, with its ends in the system's number format.
+    void showScale(const maps::Scale &scale, const QString &unit);
+    void hideScale();
+
+    bool timelineShown() const;
+    void setTimelineShown(bool shown);
+    int year() const;
+    void setYear(int year);
+    void setPlaying(bool playing);
+    bool playing() const;
+
+    void showSearch(const QString &text, int languageIndex);
+
+signals:
+    void viewChosen(int view);
+    void timelineToggled();
+    void yearChanged(int year);
+    void exportWanted();
+
+private:
+    void buildTimeline(DesignSurface *surface);
+    void playStep();
+
+    QComboBox *m_cboBoje;
+    std::array<QWidget *, 3> m_scaleParts{};
+    QLabel *m_lblMin = nullptr;
+    QLabel *m_lblMax = nullptr;
+    QWidget *m_fraTimeline = nullptr;
+    QSlider *m_sldGodina = nullptr;
+    QLabel *m_lblGodina = nullptr;
+    DrawnButton *m_cmdPlay = nullptr;
+    QTimer *m_playTimer = nullptr;
+    QLabel *m_lblTrazi = nullptr;
+    int m_languageIndex = 0;
+    pse::lang::TextBinder m_texts;
+};

@@ -1,0 +1,199 @@
+#include "app/PropertyMaps.h"
+#include "support/TestWindow.h"
+#include "temperature/PropertyTables.h"
+#include "ui/ElementButton.h"
+
+#include <QComboBox>
+#include <QImageReader>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+ElementButton *button(const TestWindow &w, int index)
+{
+    return w.find<ElementButton>(QStringLiteral("cmdElement_%1").arg(index));
+}
+
+// The buttons, by atomic number, that a search or the timeline leaves standing.
+QList<int> standing(const TestWindow &w)
+{
+    QList<int> all;
+    for (int i = 1; i < 110; ++i) {
+        if (!button(w, i)->isDimmed())
+            all << i;
+    }
+    return all;
+}
+
+} // namespace
+
+class TestViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scales_data();
+    void scales();
+    void propertyViewAndBack();
+    void timeline_data();
+    void timeline();
+    void search_data();
+    void search();
+    void exportedPictureSize();
+};
+
+void TestViews::scales_data()
+{
+    QTest::addColumn<int>("property");
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<bool>("logarithmic");
+    QTest::addColumn<int>("without"); // an element that has no value
+    QTest::newRow("electronegativity")
+        << int(maps::Property::Electronegativity) << 0.7 << 3.98 << false << 2;
+    QTest::newRow("electrical conductivity")
+        << int(maps::Property::ElectricalConductivity) << 5e-16 << 6.3e7 << true << 1;
+    QTest::newRow("density, gases in g/cm3 too")
+        << int(maps::Property::Density) << 8.988e-5 << 22.57 << true << 85;
+}
+
+void TestViews::scales()
+{
+    QFETCH(int, property);
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(bool, logarithmic);
+    QFETCH(int, without);
+    PropertyTables tables;
+    setTemperature(tables);
+    const auto p = maps::Property(property);
+    const maps::Scale scale = maps::scaleFor(p, tables);
+    QCOMPARE(float(scale.min), float(min));
+    QCOMPARE(float(scale.max), float(max));
+    QCOMPARE(scale.logarithmic, logarithmic);
+    QCOMPARE(maps::position(scale, scale.min), 0.0);
+    QCOMPARE(maps::position(scale, scale.max), 1.0);
+    // Halfway is the middle of the values, or of their powers of ten.
+    const double middle = logarithmic ? std::sqrt(min * max) : (min + max) / 2;
+    QCOMPARE(float(maps::position(scale, middle)), 0.5f);
+    QVERIFY(!maps::value(p, without, tables).has_value());
+}
+
+void TestViews::propertyViewAndBack()
+{
+    TestWindow w("RGBNepoznato (R = 1, G = 2, B = 3)");
+    QCOMPARE(maps::viridis(0), QColor(68, 1, 84));
+    QCOMPARE(maps::viridis(1), QColor(253, 231, 37));
+    auto *box = w.find<QLineEdit>(QStringLiteral("txtT"));
+    box->setText(QStringLiteral("300"));
+    QTest::keyClick(w.window.get(), Qt::Key_F10);
+    QCOMPARE(w.find<QComboBox>(QStringLiteral("cboBoje"))->currentIndex(), 1);
+    QCOMPARE(button(w, 9)->backgroundColour(), maps::viridis(1));  // fluorine, the highest
+    QCOMPARE(button(w, 87)->backgroundColour(), maps::viridis(0)); // francium, the lowest
+    QCOMPARE(button(w, 2)->backgroundColour(), QColor(1, 2, 3));   // helium has none
+    QVERIFY(w.find(QStringLiteral("lblStanje_0"))->isHidden());
+    QCOMPARE(w.text(QStringLiteral("lblBojeMax")),
+             QLocale::system().toString(3.98, 'g', 3) + QStringLiteral(" Pauling"));
+    // The thermometer goes on, the colours ignore it.
+    box->setText(QStringLiteral("6000"));
+    QCOMPARE(button(w, 9)->backgroundColour(), maps::viridis(1));
+
+    // Back to the state of matter: the temperature's colours again.
+    QTest::keyClick(w.window.get(), Qt::Key_F10, Qt::ShiftModifier);
+    const StateColours states;
+    QCOMPARE(button(w, 26)->backgroundColour(), states.gas);
+    QCOMPARE(button(w, 2)->backgroundColour(), states.gas);
+    QVERIFY(!w.find(QStringLiteral("lblStanje_0"))->isHidden());
+    QVERIFY(w.find(QStringLiteral("lblBojeMax"))->isHidden());
+    box->setText(QStringLiteral("300"));
+    QCOMPARE(button(w, 26)->backgroundColour(), states.solid);
+}
+
+void TestViews::timeline_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QList<int>>("known");   // some of the elements standing
+    QTest::addColumn<QList<int>>("unknown"); // some of those dimmed
+    QTest::newRow("the start: antiquity and the alchemists")
+        << 1650 << QList<int>{6, 16, 26, 33, 79} << QList<int>{1, 8, 15, 109};
+    QTest::newRow("oxygen's year") << 1774 << QList<int>{8, 15} << QList<int>{1 + 1, 9, 109};
+    QTest::newRow("the last") << 1984 << QList<int>{2, 108, 109} << QList<int>{};
+}
+
+void TestViews::timeline()
+{
+    QFETCH(int, year);
+    QFETCH(QList<int>, known);
+    QFETCH(QList<int>, unknown);
+    TestWindow w;
+    QTest::keyClick(w.window.get(), Qt::Key_F12);
+    w.find<QSlider>(QStringLiteral("sldGodina"))->setValue(year);
+    const QList<int> shown = standing(w);
+    for (int z : known)
+        QVERIFY2(shown.contains(z), qPrintable(QString::number(z)));
+    for (int z : unknown)
+        QVERIFY2(!shown.contains(z), qPrintable(QString::number(z)));
+    // Closed, the timeline leaves every element standing.
+    QTest::keyClick(w.window.get(), Qt::Key_F12);
+    QCOMPARE(standing(w).size(), 109);
+}
+
+void TestViews::search_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<int>>("found");
+    QTest::newRow("Croatian, without accents") << 0 << "zelj" << QList<int>{26};
+    QTest::newRow("Croatian symbol or name") << 0 << "Ne" << QList<int>{10, 12, 43, 60, 93, 109};
+    QTest::newRow("English") << 1 << "iron" << QList<int>{26};
+    QTest::newRow("German") << 2 << "stoff" << QList<int>{1, 6, 7, 8};
+}
+
+void TestViews::search()
+{
+    QFETCH(int, language);
+    QFETCH(QString, typed);
+    QFETCH(QList<int>, found);
+    TestWindow w(QByteArray("Language = ") + QByteArray::number(language));
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    QTest::mouseClick(button(w, 3), Qt::LeftButton);
+    QTest::keyClicks(button(w, 3), typed + u'x');
+    QTest::keyClick(button(w, 3), Qt::Key_Backspace);
+    QCOMPARE(standing(w), found);
+    QCOMPARE(w.text(QStringLiteral("lblTrazi")).endsWith(typed), true);
+    QVERIFY(button(w, found.first())->isMarked());
+    QTest::keyClick(button(w, 3), Qt::Key_Return);
+    QCOMPARE(w.text(QStringLiteral("lblBroj")), QString::number(found.first()));
+    QTest::keyClick(button(w, 3), Qt::Key_Escape);
+    QCOMPARE(standing(w).size(), 109);
+    QVERIFY(!button(w, found.first())->isMarked());
+}
+
+void TestViews::exportedPictureSize()
+{
+    TestWindow w;
+    w.window->resize(1000, 650);
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    w.seam.fileToChoose = w.folder.filePath(QStringLiteral("table.png"));
+    w.seam.filterToChoose = QStringLiteral("PNG 1280 × 720 (*.png)");
+    QTest::keyClick(w.window.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(w.seam.lastFilter.contains(u"3840 × 2160"));
+    QImageReader reader(w.seam.fileToChoose);
+    QCOMPARE(reader.size(), QSize(1280, 720));
+    const QImage image = reader.read();
+    // The table is drawn into it: the middle of hydrogen's button has its colour.
+    const QColor hydrogen = button(w, 1)->backgroundColour();
+    const qreal scale = std::min(1280.0 / w.window->centralWidget()->width(),
+                                 720.0 / w.window->centralWidget()->height());
+    const QPoint centre = button(w, 1)->geometry().center() * scale +
+                          QPoint(qRound((1280 - w.window->centralWidget()->width() * scale) / 2),
+                                 qRound((720 - w.window->centralWidget()->height() * scale) / 2));
+    QCOMPARE(image.pixelColor(centre.x() - 10, centre.y() - 10), hydrogen);
+    QVERIFY(w.seam.messages.isEmpty());
+}
+
+QTEST_MAIN(TestViews)
+#include "tst_views.moc"
