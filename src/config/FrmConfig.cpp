@@ -309,6 +309,8 @@ void FrmConfig::buildNoFilePanel()
     // top of them.
     m_fraNoFile = groupBox(m_surface, QStringLiteral("fraNoFile"));
     m_fraNoFile->setTitle(QStringLiteral(" File not found ! "));
+    // A warning's pale yellow sets the panel apart from the grey ones it covers.
+    colours::setFill(m_fraNoFile, QColor(255, 248, 220));
     m_surface->place(m_fraNoFile, QRectF(1800, 600, 7125, 3600));
 
     auto *sign = new WarningSign(m_fraNoFile);
