@@ -10,6 +10,7 @@
 #include "app/ViewPanel.h"
 #include "calc/CalculatorPanel.h"
 #include "config/ConfigStore.h"
+#include "config/FrmConfig.h"
 #include "config/NumberRule.h"
 #include "elements/ElementDatabase.h"
 #include "temperature/SweepPanel.h"
@@ -82,7 +83,18 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     resize(size);
 }
 
-FrmPeriodni::~FrmPeriodni() = default;
+FrmPeriodni::~FrmPeriodni()
+{
+    // The dialog works on the state and the store, which go before the window's children do.
+    delete m_config;
+}
+
+void FrmPeriodni::closeEvent(QCloseEvent *event)
+{
+    if (m_config)
+        m_config->close();
+    QMainWindow::closeEvent(event);
+}
 
 void FrmPeriodni::connectPanels()
 {
@@ -164,7 +176,20 @@ void FrmPeriodni::cmdIzbornik_Click(int index)
     }
 }
 
-void FrmPeriodni::showSettings() {}
+void FrmPeriodni::showSettings()
+{
+    if (!m_config) {
+        m_config = new pse::FrmConfig(m_state.settings, m_state.colourEditMode, *m_configStore,
+                                      m_seam, this);
+        m_config->applyLanguage(m_state.languageIndex());
+    }
+    if (m_config->isVisible()) {
+        m_config->setWindowState(m_config->windowState() & ~Qt::WindowMinimized);
+        m_config->raise();
+        m_config->activateWindow();
+    }
+    m_config->show();
+}
 
 void FrmPeriodni::toggleFullScreen()
 {
@@ -520,6 +545,8 @@ void FrmPeriodni::SetLanguage()
         applyStateLetters();
     if (m_calculator)
         m_calculator->applyLanguage(language);
+    if (m_config)
+        m_config->applyLanguage(language);
 }
 
 void FrmPeriodni::refreshStateColours()

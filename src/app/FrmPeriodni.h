@@ -4,6 +4,7 @@
 #include "config/ConfigHost.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -23,7 +24,8 @@ struct SweepValues;
 struct StateColours;
 namespace pse {
 class ConfigStore;
-}
+class FrmConfig;
+} // namespace pse
 
 // The main window: the whole program for the user. It owns the program-wide state, composes one
 // object per panel and connects them; a handler that crosses panels goes through here. It holds
@@ -53,7 +55,8 @@ public:
     void imgIzlaz_Click();
     // The tool buttons: 0 calculator, 1 element data, 2 settings, 3 help. Each stops the sweep.
     void cmdIzbornik_Click(int index);
-    // Opens the configuration dialog, as the settings button and F3 do.
+    // Opens the configuration dialog, as the settings button and F3 do: built on first use in the
+    // current language, and only brought to the front while it is open.
     void showSettings();
 
     // The calculator, built on first use: start-up does not show it.
@@ -90,6 +93,10 @@ public:
     void imgIT_Click();
 
     ProgramState &state() { return m_state; }
+
+protected:
+    // The configuration dialog is closed with the window, which cancels it.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // What the configuration procedures ask of the window.
@@ -132,4 +139,6 @@ private:
     KeyHandler *m_keys;
     DrawnButton *m_imgIzlaz;
     std::unique_ptr<pse::ConfigStore> m_configStore;
+    // Exists from showSettings until Save, Cancel or closing it destroys it.
+    QPointer<pse::FrmConfig> m_config;
 };

@@ -45,19 +45,6 @@ std::optional<qint16> componentAfter(QStringView line, QStringView marker)
     return toWhole16(leadingNumber(line.mid(at + marker.size())));
 }
 
-// A relative picture name is taken to live beside the program. "C:\..." is already complete, and
-// so is a path that starts at the root of a file system ("/home/...", "\\server\..."): putting the
-// program folder in front of those would break every absolute path on systems without drive
-// letters, including the full path the writers store after a picture was read.
-QString backgroundPath(QStringView value, const QString &programFolder)
-{
-    QString name = value.trimmed().toString();
-    const bool rooted = name.startsWith(u'/') || name.startsWith(u'\\');
-    if (!name.contains(u':') && name.size() > 3 && !rooted)
-        return programFolder + name;
-    return name;
-}
-
 // Applies one line that begins with `rule.name`; false when a whole number is out of range.
 bool applyLine(const SettingsKey &rule, QStringView line, const QString &programFolder,
                QChar decimalSeparator, Settings &out)
@@ -165,6 +152,19 @@ bool isLineEnd(char c)
 }
 
 } // namespace
+
+// A relative picture name is taken to live beside the program. "C:\..." is already complete, and
+// so is a path that starts at the root of a file system ("/home/...", "\\server\..."): putting the
+// program folder in front of those would break every absolute path on systems without drive
+// letters, including the full path the writers store after a picture was read.
+QString backgroundPath(QStringView value, const QString &programFolder)
+{
+    QString name = value.trimmed().toString();
+    const bool rooted = name.startsWith(u'/') || name.startsWith(u'\\');
+    if (!name.contains(u':') && name.size() > 3 && !rooted)
+        return programFolder + name;
+    return name;
+}
 
 bool parseConfig(QByteArrayView bytes, const QString &programFolder, Settings &out,
                  QChar decimalSeparator)

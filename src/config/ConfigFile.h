@@ -46,6 +46,10 @@ struct ReadResult
     bool abandoned = true;
 };
 
+// The picture a Background value names: blanks trimmed, and a relative name (no ":", longer than
+// three characters, not starting at a root) taken from `programFolder`, which ends in a separator.
+QString backgroundPath(QStringView value, const QString &programFolder);
+
 // Where the writers store the file: configFileName in `programFolder`.
 QString configFilePath(const QString &programFolder);
 

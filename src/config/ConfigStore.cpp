@@ -1,8 +1,11 @@
 #include "config/ConfigStore.h"
 
 #include "config/ConfigHost.h"
+#include "config/NumberRule.h"
 
 #include <QDateTime>
+
+#include <algorithm>
 
 namespace pse {
 
@@ -44,24 +47,52 @@ void ConfigStore::ReadConfig(QChar decimalSeparator)
 
 bool ConfigStore::WriteConfigHR()
 {
-    return write(ConfigLanguage::Croatian);
+    return save(m_settings, ConfigLanguage::Croatian);
 }
 
 bool ConfigStore::WriteConfigEN()
 {
-    return write(ConfigLanguage::English);
+    return save(m_settings, ConfigLanguage::English);
 }
 
-bool ConfigStore::write(ConfigLanguage language)
+bool ConfigStore::save(const Settings &candidate, ConfigLanguage language)
 {
-    const QByteArray text = configFileText(m_settings, language, QDateTime::currentDateTime());
+    const QByteArray text = configFileText(candidate, language, QDateTime::currentDateTime());
     if (const auto error = writeConfigFile(configFilePath(m_programFolder), text)) {
         m_host.showError(*error);
         return false;
     }
+    m_settings = candidate;
     m_host.setRepaintAllStates();
     m_host.applyConfig();
     return true;
+}
+
+QString ConfigStore::backgroundPath(const QString &name) const
+{
+    return pse::backgroundPath(name, m_programFolder);
+}
+
+namespace {
+
+int gradientComponent(const QString &setting, int band)
+{
+    if (setting == u"dn")
+        return 255 - band;
+    if (setting == u"up")
+        return band;
+    return std::clamp<int>(clampToWhole16(leadingNumber(setting)), 0, 255);
+}
+
+} // namespace
+
+std::array<QColor, 256> gradientBands(const QString &red, const QString &green, const QString &blue)
+{
+    std::array<QColor, 256> bands;
+    for (int i = 0; i < 256; ++i)
+        bands[std::size_t(i)] = QColor(gradientComponent(red, i), gradientComponent(green, i),
+                                       gradientComponent(blue, i));
+    return bands;
 }
 
 } // namespace pse

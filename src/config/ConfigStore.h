@@ -3,8 +3,11 @@
 #include "config/ConfigFile.h"
 #include "config/Settings.h"
 
+#include <QColor>
 #include <QString>
 #include <QtGlobal>
+
+#include <array>
 
 namespace pse {
 
@@ -33,22 +36,36 @@ public:
     // are kept with `decimalSeparator`, the one the system shows numbers with.
     void ReadConfig(QChar decimalSeparator);
 
-    // Save with Croatian or English comments. The dialog stores its values into the Settings
-    // before calling and closes itself only when this returns true. On failure the platform's
-    // message is shown, the old file is left as it was, and the window is not re-applied.
+    // Save the Settings as they are, with Croatian or English comments. On failure the
+    // platform's message is shown, the old file is left as it was, and the window is not
+    // re-applied.
     bool WriteConfigHR();
     bool WriteConfigEN();
+
+    // Save from the configuration dialog: `candidate` is written first, and only once the file is
+    // complete on disk does it become the Settings, with every button repainted and the window
+    // re-applied. A failed write shows the platform's reason and changes nothing, so the dialog
+    // can stay open with what the user typed and the next try starts from the same Settings.
+    bool save(const Settings &candidate, ConfigLanguage language);
 
     // The folder as used for paths, always ending in "/".
     QString programFolder() const { return m_programFolder; }
 
-private:
-    bool write(ConfigLanguage language);
+    // Where a background picture named `name` is looked for: the same place the reader would
+    // take it from, so a picture shown in the dialog is the one the window shows after saving.
+    QString backgroundPath(const QString &name) const;
 
+private:
     Settings &m_settings;
     qint16 &m_colourEditMode;
     ConfigHost &m_host;
     QString m_programFolder;
 };
+
+// The 256 bands of the background gradient from top to bottom, one component each from "dn"
+// (255 down to 0), "up" (0 up to 255) or a number. A number outside 0..255, possible in a
+// hand-edited file or a dialog box, is painted as the nearer end of the range.
+std::array<QColor, 256> gradientBands(const QString &red, const QString &green,
+                                      const QString &blue);
 
 } // namespace pse
