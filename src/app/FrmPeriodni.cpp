@@ -30,20 +30,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 
-namespace {
-
-// One component of the background gradient at band i: rising, falling or fixed.
-int gradientComponent(const QString &setting, int band)
-{
-    if (setting == u"dn")
-        return 255 - band;
-    if (setting == u"up")
-        return band;
-    return std::clamp<int>(pse::clampToWhole16(pse::leadingNumber(setting)), 0, 255);
-}
-
-} // namespace
-
 FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent)
     : QMainWindow(parent)
     , m_seam(seam)
@@ -447,12 +433,7 @@ void FrmPeriodni::ApplyConfig()
     if (m_views->view() != 0)
         applyView();
 
-    std::array<QColor, 256> bands;
-    for (int i = 0; i < 256; ++i)
-        bands[std::size_t(i)] =
-            QColor(gradientComponent(s.R_Color, i), gradientComponent(s.G_Color, i),
-                   gradientComponent(s.B_Color, i));
-    m_surface->setGradient(bands);
+    m_surface->setGradient(pse::gradientBands(s.R_Color, s.G_Color, s.B_Color));
     applyBackgroundPicture();
 }
 

@@ -38,7 +38,7 @@ ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
         m_cboBoje->addItem(QString());
     m_cboBoje->setMaxVisibleItems(ViewCount);
     // Left of the legend, under the f-block buttons' column.
-    surface->place(m_cboBoje, QRect(120, 6330, 1560, 330), 8.25);
+    surface->place(m_cboBoje, QRect(120, 6330, 1560, 330), 7.5);
     connect(m_cboBoje, &QComboBox::activated, this, &ViewPanel::viewChosen);
     m_texts.bind(TextId::TipView, m_cboBoje);
 
