@@ -82,6 +82,7 @@ private slots:
     void evaluation();
     void numberFormat();
     void memory();
+    void composition();
     void keysReachTheWindowFromAnyControl();
 };
 
@@ -281,6 +282,28 @@ void TestCalculatorPanel::keysReachTheWindowFromAnyControl()
     QVERIFY(w.find(QStringLiteral("vsbSvojstva"))->hasFocus());
     QVERIFY(w.find(QStringLiteral("fraCalculator"))->isHidden());
     QVERIFY(!w.find(QStringLiteral("cmdIzbornik_0"))->isHidden());
+}
+
+void TestCalculatorPanel::composition()
+{
+    TestWindow w("Language = 2");
+    prepare(w, QStringLiteral("K4(Fe(CN)6)"), QStringLiteral("0"));
+    QTest::keyClick(w.find(QStringLiteral("txtUnosFormule")), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(w.find(QStringLiteral("fraSastav"))->isVisible());
+    // Names in the window's language; by hand, 6 C of 12.0107 are 72.0642 of 368.34284, 19.56 %.
+    QTest::mouseClick(w.find(QStringLiteral("cmdSastavCopy")), Qt::LeftButton);
+    QCOMPARE(w.seam.clipboard,
+             QStringLiteral("Symbol\tName\tAtome\tMasse\tMassenanteil (%)\n"
+                            "K\tKalium\t4\t156.3932\t42.46\n"
+                            "Fe\tEisen\t1\t55.845\t15.16\n"
+                            "C\tKohlenstoff\t6\t72.0642\t19.56\n"
+                            "N\tStickstoff\t6\t84.04044\t22.82\n"));
+    // A line that is no formula says so instead.
+    w.find<QLineEdit>(QStringLiteral("txtUnosFormule"))->setText(QStringLiteral("2*3"));
+    QTest::mouseClick(w.find(QStringLiteral("cmdSastav")), Qt::LeftButton);
+    QVERIFY(w.find(QStringLiteral("tblSastav"))->isHidden());
+    QCOMPARE(w.text(QStringLiteral("lblNijeFormula")),
+             QStringLiteral("Das ist keine chemische Formel."));
 }
 
 QTEST_MAIN(TestCalculatorPanel)
