@@ -48,7 +48,9 @@ bool KeyHandler::eventFilter(QObject *watched, QEvent *event)
 
 bool KeyHandler::classroomKey(const QKeyEvent &event)
 {
-    if (editsText(QApplication::focusWidget()))
+    // The window's own focus widget: it is where keys go, also while the window is not the active
+    // one.
+    if (editsText(m_window.focusWidget()))
         return false;
     // Letters search the table; a capital is typed with Shift.
     if (!(event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) &&

@@ -262,22 +262,24 @@ void CalculatorPanel::buildCompositionFrame(DesignSurface *surface)
     m_tblSastav->setObjectName(QStringLiteral("tblSastav"));
     m_tblSastav->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tblSastav->verticalHeader()->hide();
-    m_tblSastav->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    surface->place(m_tblSastav, QRect(45, 345, Area.width() - 1300, 990), 8.25);
+    // Every number whole: the columns take the width of their contents, the names the rest.
+    m_tblSastav->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tblSastav->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    surface->place(m_tblSastav, QRect(45, 345, Area.width() - 960, 990), 7.5);
     m_lblNoFormula = new QLabel(m_fraSastav);
     m_lblNoFormula->setObjectName(QStringLiteral("lblNijeFormula"));
     m_lblNoFormula->setAlignment(Qt::AlignCenter);
     m_lblNoFormula->setWordWrap(true);
-    surface->place(m_lblNoFormula, QRect(45, 345, Area.width() - 1300, 990), 9.75);
+    surface->place(m_lblNoFormula, QRect(45, 345, Area.width() - 960, 990), 9.75);
 
     auto *copy = new QPushButton(QStringLiteral("&Copy"), m_fraSastav);
     copy->setObjectName(QStringLiteral("cmdSastavCopy"));
-    surface->place(copy, QRect(Area.width() - 1200, 345, 1150, 330), 8.25);
+    surface->place(copy, QRect(Area.width() - 870, 345, 825, 330), 8.25);
     connect(copy, &QPushButton::clicked, this,
             [this] { m_seam.setClipboardText(compositionText()); });
     auto *close = new QPushButton(QStringLiteral("OK"), m_fraSastav);
     close->setObjectName(QStringLiteral("cmdSastavHide"));
-    surface->place(close, QRect(Area.width() - 1200, 1005, 1150, 330), 8.25);
+    surface->place(close, QRect(Area.width() - 870, 1005, 825, 330), 8.25);
     connect(close, &QPushButton::clicked, this, [this] {
         m_fraSastav->hide();
         m_txtUnosFormule->setFocus();
