@@ -20,8 +20,8 @@
 #include "ui/DrawnButton.h"
 #include "ui/ElementButton.h"
 #include "ui/Glyphs.h"
+#include "version/Version.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -516,7 +516,7 @@ void FrmPeriodni::SetLanguage()
     m_info->applyLanguage(language);
     m_thermometer->applyLanguage(language);
     m_sweep->applyLanguage(language);
-    m_tools->applyLanguage(language, QCoreApplication::applicationVersion());
+    m_tools->applyLanguage(language, QString::fromLatin1(pse::versionText));
     m_views->applyLanguage(language);
     if (!m_state.search.isEmpty()) {
         m_views->showSearch(m_state.search, language);

@@ -30,6 +30,7 @@ QString scaleEnd(double value)
 
 ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
     : QObject(parent)
+    , m_surface(surface)
     , m_cboBoje(new QComboBox(surface))
 {
     m_cboBoje->setObjectName(QStringLiteral("cboBoje"));
@@ -41,20 +42,6 @@ ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
     surface->place(m_cboBoje, QRect(120, 6330, 1560, 330), 7.5);
     connect(m_cboBoje, &QComboBox::activated, this, &ViewPanel::viewChosen);
     m_texts.bind(TextId::TipView, m_cboBoje);
-
-    // The colour bar stands where the legend of states stands.
-    m_lblMin = new QLabel(surface);
-    m_lblMin->setObjectName(QStringLiteral("lblBojeMin"));
-    m_lblMin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    surface->place(m_lblMin, QRect(1770, 6330, 1500, 330), 9.75);
-    auto *bar = new GradientBar(maps::viridis, surface);
-    bar->setObjectName(QStringLiteral("picBoje"));
-    surface->place(bar, QRect(3360, 6370, 3900, 250), 0);
-    m_lblMax = new QLabel(surface);
-    m_lblMax->setObjectName(QStringLiteral("lblBojeMax"));
-    surface->place(m_lblMax, QRect(7350, 6330, 1600, 330), 9.75);
-    m_scaleParts = {m_lblMin, bar, m_lblMax};
-    hideScale();
 
     auto *history = new DrawnButton(glyph::clock, DrawnButton::Face::Raised, surface);
     history->setObjectName(QStringLiteral("cmdPovijest"));
@@ -72,12 +59,27 @@ ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
     m_lblTrazi->setWordWrap(true);
     surface->place(m_lblTrazi, QRect(120, 4600, 1560, 900), 9.75);
     m_lblTrazi->hide();
-
-    buildTimeline(surface);
 }
 
-void ViewPanel::buildTimeline(DesignSurface *surface)
+void ViewPanel::buildScale()
 {
+    // The colour bar stands where the legend of states stands.
+    m_lblMin = new QLabel(m_surface);
+    m_lblMin->setObjectName(QStringLiteral("lblBojeMin"));
+    m_lblMin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_surface->place(m_lblMin, QRect(1770, 6330, 1500, 330), 9.75);
+    auto *bar = new GradientBar(maps::viridis, m_surface);
+    bar->setObjectName(QStringLiteral("picBoje"));
+    m_surface->place(bar, QRect(3360, 6370, 3900, 250), 0);
+    m_lblMax = new QLabel(m_surface);
+    m_lblMax->setObjectName(QStringLiteral("lblBojeMax"));
+    m_surface->place(m_lblMax, QRect(7350, 6330, 1600, 330), 9.75);
+    m_scaleParts = {m_lblMin, bar, m_lblMax};
+}
+
+void ViewPanel::buildTimeline()
+{
+    DesignSurface *surface = m_surface;
     // Under the element tile and the information panel, above the group labels.
     m_fraTimeline = new QFrame(surface);
     m_fraTimeline->setObjectName(QStringLiteral("fraPovijest"));
@@ -102,7 +104,14 @@ void ViewPanel::buildTimeline(DesignSurface *surface)
         m_lblGodina->setText(pse::lang::text(TextId::TimelineLabel, m_languageIndex).arg(year));
         emit yearChanged(year);
     });
-    m_fraTimeline->hide();
+    applyTimelineLanguage();
+}
+
+void ViewPanel::applyTimelineLanguage()
+{
+    m_lblGodina->setText(
+        pse::lang::text(TextId::TimelineLabel, m_languageIndex).arg(m_sldGodina->value()));
+    m_cmdPlay->setToolTip(pse::lang::text(TextId::TipTimeline, m_languageIndex));
 }
 
 void ViewPanel::applyLanguage(int languageIndex)
@@ -114,9 +123,8 @@ void ViewPanel::applyLanguage(int languageIndex)
         const maps::PropertyInfo &property = maps::info(maps::Property(i - 1));
         m_cboBoje->setItemText(i, pse::lang::text(property.name, languageIndex));
     }
-    m_lblGodina->setText(
-        pse::lang::text(TextId::TimelineLabel, languageIndex).arg(m_sldGodina->value()));
-    m_cmdPlay->setToolTip(pse::lang::text(TextId::TipTimeline, languageIndex));
+    if (m_fraTimeline)
+        applyTimelineLanguage();
 }
 
 int ViewPanel::view() const
@@ -131,6 +139,8 @@ void ViewPanel::setView(int view)
 
 void ViewPanel::showScale(const maps::Scale &scale, const QString &unit)
 {
+    if (!m_lblMin)
+        buildScale();
     m_lblMin->setText(scaleEnd(scale.min));
     m_lblMax->setText(unit.isEmpty() ? scaleEnd(scale.max) : scaleEnd(scale.max) + u' ' + unit);
     for (QWidget *part : m_scaleParts)
@@ -139,17 +149,25 @@ void ViewPanel::showScale(const maps::Scale &scale, const QString &unit)
 
 void ViewPanel::hideScale()
 {
-    for (QWidget *part : m_scaleParts)
-        part->hide();
+    for (QWidget *part : m_scaleParts) {
+        if (part)
+            part->hide();
+    }
 }
 
 bool ViewPanel::timelineShown() const
 {
-    return !m_fraTimeline->isHidden();
+    return m_fraTimeline && !m_fraTimeline->isHidden();
 }
 
 void ViewPanel::setTimelineShown(bool shown)
 {
+    // Built on first use: the window at start does not show it.
+    if (!m_fraTimeline) {
+        if (!shown)
+            return;
+        buildTimeline();
+    }
     m_fraTimeline->setVisible(shown);
     if (shown)
         m_fraTimeline->raise();
@@ -159,21 +177,24 @@ void ViewPanel::setTimelineShown(bool shown)
 
 int ViewPanel::year() const
 {
-    return m_sldGodina->value();
+    return m_sldGodina ? m_sldGodina->value() : maps::latestDiscovery();
 }
 
 void ViewPanel::setYear(int year)
 {
+    setTimelineShown(true);
     m_sldGodina->setValue(year);
 }
 
 bool ViewPanel::playing() const
 {
-    return m_playTimer->isActive();
+    return m_playTimer && m_playTimer->isActive();
 }
 
 void ViewPanel::setPlaying(bool on)
 {
+    if (!m_fraTimeline)
+        return;
     if (on) {
         // From the beginning when the end has been reached.
         if (m_sldGodina->value() == m_sldGodina->maximum())

@@ -54,9 +54,13 @@ signals:
     void exportWanted();
 
 private:
-    void buildTimeline(DesignSurface *surface);
+    // The colour bar and the timeline are built on first use.
+    void buildScale();
+    void buildTimeline();
+    void applyTimelineLanguage();
     void playStep();
 
+    DesignSurface *m_surface;
     QComboBox *m_cboBoje;
     std::array<QWidget *, 3> m_scaleParts{};
     QLabel *m_lblMin = nullptr;

@@ -1,5 +1,6 @@
 #include "app/FrmPeriodni.h"
 #include "ui/DesktopSeam.h"
+#include "version/Version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // The name picks the user's configuration and data folders of an installed program.
     QCoreApplication::setApplicationName(QStringLiteral("quon-pse"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(pse::versionText));
     DesktopSeam seam;
     const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + u'/');
     FrmPeriodni window(seam, folder);

@@ -1,4 +1,5 @@
 #include "support/TestWindow.h"
+#include "version/Version.h"
 
 #include <QDir>
 #include <QMouseEvent>
@@ -90,7 +91,9 @@ void TestTools::informationAndWebPage()
     QTest::mouseClick(w.find(QStringLiteral("imgInfoPSE")), Qt::LeftButton);
     QCOMPARE(w.seam.lastIcon, DesktopSeam::Icon::Information);
     QCOMPARE(w.seam.lastTitle, QStringLiteral("Quon. - PERIODIC TABLE OF ELEMENTS"));
-    QVERIFY(w.seam.messages.value(0).startsWith(u"Quon. Periodic Table of Elements"));
+    QVERIFY(
+        w.seam.messages.value(0).startsWith(QStringLiteral("Quon. Periodic Table of Elements ") +
+                                            QString::fromLatin1(pse::versionText)));
     w.window->imgHR_Click();
     QTest::mouseClick(w.find(QStringLiteral("imgInfoPSE")), Qt::LeftButton);
     QVERIFY(w.seam.messages.value(1).startsWith(u"Quon. Periodni sustav elemenata"));
