@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString folder = QStringLiteral("/prog/");
 
     Settings local;
-    parseConfig(bytes, folder, local, QStringLiteral(","));
+    parseConfig(bytes, folder, local, u',');
 
     Settings first;
     const bool complete = parseConfig(bytes, folder, first);
