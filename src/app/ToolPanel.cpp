@@ -59,36 +59,6 @@ ToolPanel::ToolPanel(DesignSurface *surface, DesktopSeam &seam, QObject *parent)
         m_cmdIzbornik[std::size_t(i)] = button;
     }
 
-    m_fraHelp = new QFrame(surface);
-    m_fraHelp->setObjectName(QStringLiteral("fraHelp"));
-    m_fraHelp->setFrameShape(QFrame::Panel);
-    m_fraHelp->setFrameShadow(QFrame::Raised);
-    m_fraHelp->setAutoFillBackground(true);
-    surface->place(m_fraHelp, QRect(800, 600, 8200, 5600), 0);
-    auto *title = new ClickableLabel(m_fraHelp);
-    title->setObjectName(QStringLiteral("lblHelp"));
-    title->setAlignment(Qt::AlignCenter);
-    title->setAutoFillBackground(true);
-    QPalette titlePalette = title->palette();
-    titlePalette.setColor(QPalette::Window, QColor(0, 0, 128));
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    title->setPalette(titlePalette);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    surface->place(title, QRect(45, 45, 8110, 330), 9.75);
-    connect(title, &ClickableLabel::clicked, this, &ToolPanel::hideHelp);
-    m_texts.bind(TextId::HelpTitle, title);
-    m_txtHlpMM = new QPlainTextEdit(m_fraHelp);
-    m_txtHlpMM->setObjectName(QStringLiteral("txtHlpMM"));
-    m_txtHlpMM->setReadOnly(true);
-    // The files lay out tables with blanks: lines are kept whole and scroll sideways if need be.
-    m_txtHlpMM->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // The help files line up their tables with blanks.
-    m_txtHlpMM->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    surface->place(m_txtHlpMM, QRect(45, 420, 8110, 5135), 8);
-    m_fraHelp->hide();
-
     buildMakerLines(surface);
     buildFlags(surface);
 }
@@ -113,6 +83,40 @@ void ToolPanel::buildFlags(DesignSurface *surface)
         surface->place(flag, QRect(8130 + 380 * i, 165, 360, 270), 0);
         connect(flag, &QAbstractButton::clicked, this, [this, i] { emit languageChosen(i); });
     }
+}
+
+void ToolPanel::buildHelp()
+{
+    m_fraHelp = new QFrame(m_surface);
+    m_fraHelp->setObjectName(QStringLiteral("fraHelp"));
+    m_fraHelp->setFrameShape(QFrame::Panel);
+    m_fraHelp->setFrameShadow(QFrame::Raised);
+    m_fraHelp->setAutoFillBackground(true);
+    m_surface->place(m_fraHelp, QRect(800, 600, 8200, 5600), 0);
+    auto *title = new ClickableLabel(m_fraHelp);
+    title->setObjectName(QStringLiteral("lblHelp"));
+    title->setAlignment(Qt::AlignCenter);
+    title->setAutoFillBackground(true);
+    QPalette titlePalette = title->palette();
+    titlePalette.setColor(QPalette::Window, QColor(0, 0, 128));
+    titlePalette.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(titlePalette);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    m_surface->place(title, QRect(45, 45, 8110, 330), 9.75);
+    connect(title, &ClickableLabel::clicked, this, &ToolPanel::hideHelp);
+    m_texts.bind(TextId::HelpTitle, title);
+    m_txtHlpMM = new QPlainTextEdit(m_fraHelp);
+    m_txtHlpMM->setObjectName(QStringLiteral("txtHlpMM"));
+    m_txtHlpMM->setReadOnly(true);
+    // The files lay out tables with blanks: lines are kept whole, in a fixed-width font, and
+    // scroll sideways if need be.
+    m_txtHlpMM->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_txtHlpMM->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_surface->place(m_txtHlpMM, QRect(45, 420, 8110, 5135), 8);
+    m_fraHelp->hide();
+    m_texts.apply(m_languageIndex);
 }
 
 void ToolPanel::buildMakerLines(DesignSurface *surface)
@@ -175,6 +179,7 @@ void ToolPanel::applySettings(const pse::Settings &settings)
 
 void ToolPanel::applyLanguage(int languageIndex, const QString &version)
 {
+    m_languageIndex = languageIndex;
     m_texts.apply(languageIndex);
     m_infoText = pse::lang::infoText(languageIndex, version, QString::fromLatin1(WebPageFile));
 }
@@ -186,6 +191,9 @@ void ToolPanel::showCalculatorButton(bool shown)
 
 void ToolPanel::toggleHelp(int languageIndex, const QStringList &helpFolders)
 {
+    // Built on first use: start-up does not show it.
+    if (!m_fraHelp)
+        buildHelp();
     const QString name = pse::lang::text(TextId::HelpFileName, languageIndex);
     const QString path = findIn(helpFolders, name);
     if (path.isEmpty()) {
@@ -209,12 +217,13 @@ void ToolPanel::toggleHelp(int languageIndex, const QStringList &helpFolders)
 
 void ToolPanel::hideHelp()
 {
-    m_fraHelp->hide();
+    if (m_fraHelp)
+        m_fraHelp->hide();
 }
 
 bool ToolPanel::helpShown() const
 {
-    return !m_fraHelp->isHidden();
+    return m_fraHelp && !m_fraHelp->isHidden();
 }
 
 void ToolPanel::imgInfoPSE_Click()

@@ -58,6 +58,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildHelp();
     void buildMakerLines(DesignSurface *surface);
     void buildFlags(DesignSurface *surface);
     void setLinkHighlighted(bool on);
@@ -74,5 +75,6 @@ private:
     std::array<QWidget *, 5> m_captions{};
     QColor m_legendColour{0, 0, 0};
     QString m_infoText;
+    int m_languageIndex = 0;
     pse::lang::TextBinder m_texts;
 };

@@ -57,10 +57,9 @@ void TestTools::help()
     // The help files are read from the current folder.
     const QString previous = QDir::currentPath();
     QDir::setCurrent(w.folder.path());
-    auto *frame = w.find(QStringLiteral("fraHelp"));
-
     QTest::keyClick(w.window.get(), Qt::Key_F1);
     QCOMPARE(w.seam.messages, QStringList{missing});
+    auto *frame = w.find(QStringLiteral("fraHelp"));
     QVERIFY(frame->isHidden());
 
     QVERIFY(writeAll(w.folder.filePath(file), "\xEF\xBB\xBFU\xC5\xA1tedi \xC4\x8D\xC4\x87"));

@@ -77,7 +77,9 @@ void TestTexts::everyMainWindowTextReachesItsControl()
 {
     QFETCH(int, language);
     TestWindow w;
-    w.window->calculator(); // built on first use, and then with the texts of the moment
+    // Built on first use, and then with the texts of the moment.
+    w.window->calculator();
+    w.window->cmdIzbornik_Click(3);
     w.window->cmdElement_Click(80);
     // From another language, so that every text is a real change.
     if (language == 1)
