@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/WidgetBenchmarkMain.h"
+
 namespace {
 
 struct Window
@@ -71,13 +73,4 @@ BENCHMARK(timelineYear)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PSE_WIDGET_BENCHMARK_MAIN()

@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/WidgetBenchmarkMain.h"
+
 namespace {
 
 void enterToPaintedResult(benchmark::State &state, const char *line)
@@ -42,12 +44,4 @@ BENCHMARK_CAPTURE(enterToPaintedResult, hydrate, "CuSO4+5H2O");
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PSE_WIDGET_BENCHMARK_MAIN()

@@ -15,6 +15,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/WidgetBenchmarkMain.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
@@ -114,13 +116,4 @@ BENCHMARK(sweepSoak)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PSE_WIDGET_BENCHMARK_MAIN()

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/WidgetBenchmarkMain.h"
+
 namespace {
 
 struct Window
@@ -56,12 +58,4 @@ BENCHMARK(sweepTick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PSE_WIDGET_BENCHMARK_MAIN()

@@ -8,6 +8,7 @@
 #include "ui/DesktopSeam.h"
 #include "ui/DrawnButton.h"
 #include "ui/Glyphs.h"
+#include "ui/Overlay.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,23 +88,9 @@ void ToolPanel::buildFlags(DesignSurface *surface)
 
 void ToolPanel::buildHelp()
 {
-    m_fraHelp = new QFrame(m_surface);
-    m_fraHelp->setObjectName(QStringLiteral("fraHelp"));
-    m_fraHelp->setFrameShape(QFrame::Panel);
-    m_fraHelp->setFrameShadow(QFrame::Raised);
-    m_fraHelp->setAutoFillBackground(true);
+    m_fraHelp = overlay::panel(m_surface, QStringLiteral("fraHelp"));
     m_surface->place(m_fraHelp, QRect(800, 600, 8200, 5600), 0);
-    auto *title = new ClickableLabel(m_fraHelp);
-    title->setObjectName(QStringLiteral("lblHelp"));
-    title->setAlignment(Qt::AlignCenter);
-    title->setAutoFillBackground(true);
-    QPalette titlePalette = title->palette();
-    titlePalette.setColor(QPalette::Window, QColor(0, 0, 128));
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    title->setPalette(titlePalette);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+    auto *title = overlay::titleBar(m_fraHelp, QStringLiteral("lblHelp"));
     m_surface->place(title, QRect(45, 45, 8110, 330), 9.75);
     connect(title, &ClickableLabel::clicked, this, &ToolPanel::hideHelp);
     m_texts.bind(TextId::HelpTitle, title);

@@ -8,6 +8,7 @@
 #include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 #include "ui/DesktopSeam.h"
+#include "ui/Overlay.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -161,21 +162,9 @@ void CalculatorPanel::buildPad(DesignSurface *surface)
 
 void CalculatorPanel::buildNumberFrame(DesignSurface *surface)
 {
-    m_fraNumber = new QFrame(m_container);
-    m_fraNumber->setObjectName(QStringLiteral("fraNumber"));
-    m_fraNumber->setFrameShape(QFrame::Panel);
-    m_fraNumber->setFrameShadow(QFrame::Raised);
-    m_fraNumber->setAutoFillBackground(true);
+    m_fraNumber = overlay::panel(m_container, QStringLiteral("fraNumber"));
     surface->place(m_fraNumber, QRect(0, 420, Area.width(), 1380), 0);
-
-    auto *title = new ClickableLabel(m_fraNumber);
-    title->setObjectName(QStringLiteral("lblNumber"));
-    title->setAlignment(Qt::AlignCenter);
-    title->setAutoFillBackground(true);
-    QPalette titlePalette = title->palette();
-    titlePalette.setColor(QPalette::Window, QColor(0, 0, 128));
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    title->setPalette(titlePalette);
+    auto *title = overlay::titleBar(m_fraNumber, QStringLiteral("lblNumber"));
     surface->place(title, QRect(45, 45, Area.width() - 90, 270), 8.25);
     connect(title, &ClickableLabel::clicked, m_fraNumber, &QWidget::hide);
     m_texts.bind(TextId::NumberFrameTitle, title);
@@ -239,21 +228,9 @@ void CalculatorPanel::buildNumberFrame(DesignSurface *surface)
 
 void CalculatorPanel::buildCompositionFrame(DesignSurface *surface)
 {
-    m_fraSastav = new QFrame(m_container);
-    m_fraSastav->setObjectName(QStringLiteral("fraSastav"));
-    m_fraSastav->setFrameShape(QFrame::Panel);
-    m_fraSastav->setFrameShadow(QFrame::Raised);
-    m_fraSastav->setAutoFillBackground(true);
+    m_fraSastav = overlay::panel(m_container, QStringLiteral("fraSastav"));
     surface->place(m_fraSastav, QRect(0, 420, Area.width(), 1380), 0);
-
-    auto *title = new ClickableLabel(m_fraSastav);
-    title->setObjectName(QStringLiteral("lblSastav"));
-    title->setAlignment(Qt::AlignCenter);
-    title->setAutoFillBackground(true);
-    QPalette titlePalette = title->palette();
-    titlePalette.setColor(QPalette::Window, QColor(0, 0, 128));
-    titlePalette.setColor(QPalette::WindowText, Qt::white);
-    title->setPalette(titlePalette);
+    auto *title = overlay::titleBar(m_fraSastav, QStringLiteral("lblSastav"));
     surface->place(title, QRect(45, 45, Area.width() - 90, 270), 8.25);
     connect(title, &ClickableLabel::clicked, m_fraSastav, &QWidget::hide);
     m_texts.bind(TextId::CompositionTitle, title);

@@ -10,6 +10,7 @@
 #include "ui/DesignSurface.h"
 #include "ui/DrawnButton.h"
 #include "ui/Glyphs.h"
+#include "ui/Overlay.h"
 #include "ui/SelectingLineEdit.h"
 
 #include <QCheckBox>
@@ -99,24 +100,9 @@ SweepPanel::SweepPanel(DesignSurface *surface, TemperatureState &state,
 void SweepPanel::buildFrame(DesignSurface *surface)
 {
     // Laid over the middle of the table while it is open.
-    m_fraAuto = new QFrame(surface);
-    m_fraAuto->setObjectName(QStringLiteral("fraAuto"));
-    m_fraAuto->setFrameShape(QFrame::Panel);
-    m_fraAuto->setFrameShadow(QFrame::Raised);
-    m_fraAuto->setAutoFillBackground(true);
+    m_fraAuto = overlay::panel(surface, QStringLiteral("fraAuto"));
     surface->place(m_fraAuto, QRectF(3300, 1300, 5400, 3000), 0);
-
-    auto *lblAuto = new ClickableLabel(m_fraAuto);
-    lblAuto->setObjectName(QStringLiteral("lblAuto"));
-    lblAuto->setAlignment(Qt::AlignCenter);
-    lblAuto->setAutoFillBackground(true);
-    QPalette title = lblAuto->palette();
-    title.setColor(QPalette::Window, QColor(0, 0, 128));
-    title.setColor(QPalette::WindowText, Qt::white);
-    lblAuto->setPalette(title);
-    QFont bold = lblAuto->font();
-    bold.setBold(true);
-    lblAuto->setFont(bold);
+    auto *lblAuto = overlay::titleBar(m_fraAuto, QStringLiteral("lblAuto"));
     surface->place(lblAuto, QRectF(45, 45, 5310, 330), 9.75);
     connect(lblAuto, &ClickableLabel::clicked, m_fraAuto, &QWidget::hide);
     m_texts.bind(TextId::SweepTitle, lblAuto);
