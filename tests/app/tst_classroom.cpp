@@ -9,15 +9,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-namespace {
-
-ElementButton *button(const TestWindow &w, int index)
-{
-    return w.find<ElementButton>(QStringLiteral("cmdElement_%1").arg(index));
-}
-
-} // namespace
-
 class TestClassroom : public QObject
 {
     Q_OBJECT
@@ -72,18 +63,18 @@ void TestClassroom::keysMoveThroughTheTable()
     w.window->show();
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
     auto *bar = w.find<QScrollBar>(QStringLiteral("vsbSvojstva"));
-    QTest::mouseClick(button(w, 26), Qt::LeftButton);
-    QTest::keyClick(button(w, 26), Qt::Key_Right);
-    QVERIFY(button(w, 27)->hasFocus());
+    QTest::mouseClick(w.element(26), Qt::LeftButton);
+    QTest::keyClick(w.element(26), Qt::Key_Right);
+    QVERIFY(w.element(27)->hasFocus());
     QCOMPARE(w.text(QStringLiteral("lblSimbol")), QStringLiteral("Fe"));
-    QTest::keyClick(button(w, 27), Qt::Key_Return);
+    QTest::keyClick(w.element(27), Qt::Key_Return);
     QCOMPARE(w.text(QStringLiteral("lblSimbol")), QStringLiteral("Co"));
-    QTest::keyClick(button(w, 27), Qt::Key_Down);
-    QTest::keyClick(button(w, 45), Qt::Key_Space);
+    QTest::keyClick(w.element(27), Qt::Key_Down);
+    QTest::keyClick(w.element(45), Qt::Key_Space);
     QCOMPARE(w.text(QStringLiteral("lblSimbol")), QStringLiteral("Rh"));
 
     // The clicker's page keys, forward and back, over the ends.
-    QTest::keyClick(button(w, 45), Qt::Key_PageDown);
+    QTest::keyClick(w.element(45), Qt::Key_PageDown);
     QCOMPARE(bar->value(), 1400);
     QTest::keyClick(bar, Qt::Key_PageUp);
     QTest::keyClick(bar, Qt::Key_PageUp);
@@ -132,7 +123,7 @@ void TestClassroom::stateLetters()
     const auto shown = [&w] {
         QStringList all;
         for (int index : {1, 26, 80, 96})
-            all << button(w, index)->stateLetter();
+            all << w.element(index)->stateLetter();
         return all.join(u' ');
     };
     QCOMPARE(shown(), QStringLiteral("   "));

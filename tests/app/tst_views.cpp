@@ -10,17 +10,12 @@
 
 namespace {
 
-ElementButton *button(const TestWindow &w, int index)
-{
-    return w.find<ElementButton>(QStringLiteral("cmdElement_%1").arg(index));
-}
-
 // The buttons, by atomic number, that a search or the timeline leaves standing.
 QList<int> standing(const TestWindow &w)
 {
     QList<int> all;
     for (int i = 1; i < 110; ++i) {
-        if (!button(w, i)->isDimmed())
+        if (!w.element(i)->isDimmed())
             all << i;
     }
     return all;
@@ -89,25 +84,25 @@ void TestViews::propertyViewAndBack()
     box->setText(QStringLiteral("300"));
     QTest::keyClick(w.window.get(), Qt::Key_F10);
     QCOMPARE(w.find<QComboBox>(QStringLiteral("cboBoje"))->currentIndex(), 1);
-    QCOMPARE(button(w, 9)->backgroundColour(), maps::viridis(1));  // fluorine, the highest
-    QCOMPARE(button(w, 87)->backgroundColour(), maps::viridis(0)); // francium, the lowest
-    QCOMPARE(button(w, 2)->backgroundColour(), QColor(1, 2, 3));   // helium has none
+    QCOMPARE(w.element(9)->backgroundColour(), maps::viridis(1));  // fluorine, the highest
+    QCOMPARE(w.element(87)->backgroundColour(), maps::viridis(0)); // francium, the lowest
+    QCOMPARE(w.element(2)->backgroundColour(), QColor(1, 2, 3));   // helium has none
     QVERIFY(w.find(QStringLiteral("lblStanje_0"))->isHidden());
     QCOMPARE(w.text(QStringLiteral("lblBojeMax")),
              QLocale::system().toString(3.98, 'g', 3) + QStringLiteral(" Pauling"));
     // The thermometer goes on, the colours ignore it.
     box->setText(QStringLiteral("6000"));
-    QCOMPARE(button(w, 9)->backgroundColour(), maps::viridis(1));
+    QCOMPARE(w.element(9)->backgroundColour(), maps::viridis(1));
 
     // Back to the state of matter: the temperature's colours again.
     QTest::keyClick(w.window.get(), Qt::Key_F10, Qt::ShiftModifier);
     const StateColours states;
-    QCOMPARE(button(w, 26)->backgroundColour(), states.gas);
-    QCOMPARE(button(w, 2)->backgroundColour(), states.gas);
+    QCOMPARE(w.element(26)->backgroundColour(), states.gas);
+    QCOMPARE(w.element(2)->backgroundColour(), states.gas);
     QVERIFY(!w.find(QStringLiteral("lblStanje_0"))->isHidden());
     QVERIFY(w.find(QStringLiteral("lblBojeMax"))->isHidden());
     box->setText(QStringLiteral("300"));
-    QCOMPARE(button(w, 26)->backgroundColour(), states.solid);
+    QCOMPARE(w.element(26)->backgroundColour(), states.solid);
 }
 
 void TestViews::timeline_data()
@@ -158,17 +153,17 @@ void TestViews::search()
     TestWindow w(QByteArray("Language = ") + QByteArray::number(language));
     w.window->show();
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-    QTest::mouseClick(button(w, 3), Qt::LeftButton);
-    QTest::keyClicks(button(w, 3), typed + u'x');
-    QTest::keyClick(button(w, 3), Qt::Key_Backspace);
+    QTest::mouseClick(w.element(3), Qt::LeftButton);
+    QTest::keyClicks(w.element(3), typed + u'x');
+    QTest::keyClick(w.element(3), Qt::Key_Backspace);
     QCOMPARE(standing(w), found);
     QCOMPARE(w.text(QStringLiteral("lblTrazi")).endsWith(typed), true);
-    QVERIFY(button(w, found.first())->isMarked());
-    QTest::keyClick(button(w, 3), Qt::Key_Return);
+    QVERIFY(w.element(found.first())->isMarked());
+    QTest::keyClick(w.element(3), Qt::Key_Return);
     QCOMPARE(w.text(QStringLiteral("lblBroj")), QString::number(found.first()));
-    QTest::keyClick(button(w, 3), Qt::Key_Escape);
+    QTest::keyClick(w.element(3), Qt::Key_Escape);
     QCOMPARE(standing(w).size(), 109);
-    QVERIFY(!button(w, found.first())->isMarked());
+    QVERIFY(!w.element(found.first())->isMarked());
 }
 
 void TestViews::exportedPictureSize()
@@ -185,10 +180,10 @@ void TestViews::exportedPictureSize()
     QCOMPARE(reader.size(), QSize(1280, 720));
     const QImage image = reader.read();
     // The table is drawn into it: the middle of hydrogen's button has its colour.
-    const QColor hydrogen = button(w, 1)->backgroundColour();
+    const QColor hydrogen = w.element(1)->backgroundColour();
     const qreal scale = std::min(1280.0 / w.window->centralWidget()->width(),
                                  720.0 / w.window->centralWidget()->height());
-    const QPoint centre = button(w, 1)->geometry().center() * scale +
+    const QPoint centre = w.element(1)->geometry().center() * scale +
                           QPoint(qRound((1280 - w.window->centralWidget()->width() * scale) / 2),
                                  qRound((720 - w.window->centralWidget()->height() * scale) / 2));
     QCOMPARE(image.pixelColor(centre.x() - 10, centre.y() - 10), hydrogen);

@@ -292,12 +292,11 @@ void TestCalculatorPanel::composition()
     QVERIFY(w.find(QStringLiteral("fraSastav"))->isVisible());
     // Names in the window's language; by hand, 6 C of 12.0107 are 72.0642 of 368.34284, 19.56 %.
     QTest::mouseClick(w.find(QStringLiteral("cmdSastavCopy")), Qt::LeftButton);
-    QCOMPARE(w.seam.clipboard,
-             QStringLiteral("Symbol\tName\tAtome\tMasse\tMassenanteil (%)\n"
-                            "K\tKalium\t4\t156.3932\t42.46\n"
-                            "Fe\tEisen\t1\t55.845\t15.16\n"
-                            "C\tKohlenstoff\t6\t72.0642\t19.56\n"
-                            "N\tStickstoff\t6\t84.04044\t22.82\n"));
+    QCOMPARE(w.seam.clipboard, QStringLiteral("Symbol\tName\tAtome\tMasse\tMassenanteil (%)\n"
+                                              "K\tKalium\t4\t156.3932\t42.46\n"
+                                              "Fe\tEisen\t1\t55.845\t15.16\n"
+                                              "C\tKohlenstoff\t6\t72.0642\t19.56\n"
+                                              "N\tStickstoff\t6\t84.04044\t22.82\n"));
     // A line that is no formula says so instead.
     w.find<QLineEdit>(QStringLiteral("txtUnosFormule"))->setText(QStringLiteral("2*3"));
     QTest::mouseClick(w.find(QStringLiteral("cmdSastav")), Qt::LeftButton);

@@ -58,8 +58,6 @@ class TestConfigStore : public QObject
 
 private slots:
     void init();
-    void setDefaultConfig_data();
-    void setDefaultConfig();
     void readConfig_data();
     void readConfig();
     void writeThenRead_data();
@@ -81,29 +79,6 @@ void TestConfigStore::init()
     m_settings = savedSettings();
     m_colourEditMode = 0;
     m_host.calls.clear();
-}
-
-void TestConfigStore::setDefaultConfig_data()
-{
-    QTest::addColumn<int>("modeBefore");
-    QTest::addColumn<int>("modeAfter");
-    QTest::addColumn<QStringList>("calls");
-    QTest::newRow("dialog editing") << 1 << 1 << QStringList{};
-    QTest::newRow("after an abandoned read") << 3 << 0 << QStringList{"ApplyConfig"};
-}
-
-void TestConfigStore::setDefaultConfig()
-{
-    QFETCH(int, modeBefore);
-    QFETCH(int, modeAfter);
-    QFETCH(QStringList, calls);
-
-    m_colourEditMode = qint16(modeBefore);
-    ConfigStore store(m_settings, m_colourEditMode, m_host, m_dir->path());
-    store.SetDefaultConfig();
-    QCOMPARE(m_settings, Settings{});
-    QCOMPARE(m_colourEditMode, qint16(modeAfter));
-    QCOMPARE(m_host.calls, calls);
 }
 
 void TestConfigStore::readConfig_data()

@@ -3,6 +3,7 @@
 #include "app/FrmPeriodni.h"
 #include "support/FakeDesktopSeam.h"
 #include "support/TestFiles.h"
+#include "ui/ElementButton.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -43,6 +44,10 @@ struct TestWindow
     }
 
     ProgramState &state() const { return window->state(); }
+    ElementButton *element(int index) const
+    {
+        return find<ElementButton>(QStringLiteral("cmdElement_%1").arg(index));
+    }
 
     QTemporaryDir folder;
     FakeDesktopSeam seam;

@@ -20,11 +20,6 @@ QColor colourOf(const QString &state)
     return state == u"gas" ? Defaults.gas : Defaults.unknown;
 }
 
-ElementButton *button(const TestWindow &w, int index)
-{
-    return w.find<ElementButton>(QStringLiteral("cmdElement_%1").arg(index));
-}
-
 } // namespace
 
 class TestStateColours : public QObject
@@ -72,7 +67,7 @@ void TestStateColours::stateAtTemperature()
     TestWindow w;
     w.state().temperature.kelvinScale = kelvin;
     w.find<QLineEdit>(QStringLiteral("txtT"))->setText(reading);
-    QCOMPARE(::button(w, button)->backgroundColour(), colourOf(state));
+    QCOMPARE(w.element(button)->backgroundColour(), colourOf(state));
 }
 
 void TestStateColours::onlyChangedButtonsRepaint()
@@ -110,21 +105,21 @@ void TestStateColours::windowRecolours()
     // New colours reach buttons whose state stays the same only with a full repaint.
     w.state().settings.RGBTekuce = {1, 2, 3};
     w.window->refreshStateColours();
-    QCOMPARE(button(w, 80)->backgroundColour(), Defaults.liquid);
+    QCOMPARE(w.element(80)->backgroundColour(), Defaults.liquid);
     w.state().repaintAllStates = true;
     w.window->refreshStateColours();
-    QCOMPARE(button(w, 80)->backgroundColour(), QColor(1, 2, 3));
+    QCOMPARE(w.element(80)->backgroundColour(), QColor(1, 2, 3));
     QCOMPARE(tile->palette().color(QPalette::Window), QColor(1, 2, 3));
     QVERIFY(!w.state().repaintAllStates);
-    QCOMPARE(button(w, 1)->backgroundColour(), Defaults.gas);
+    QCOMPARE(w.element(1)->backgroundColour(), Defaults.gas);
 
     // A refresh while disarmed only arms.
     w.state().temperature.statesArmed = false;
     box->setText(QStringLiteral("0"));
-    QCOMPARE(button(w, 1)->backgroundColour(), Defaults.gas);
+    QCOMPARE(w.element(1)->backgroundColour(), Defaults.gas);
     QVERIFY(w.state().temperature.statesArmed);
     box->setText(QStringLiteral("1"));
-    QCOMPARE(button(w, 1)->backgroundColour(), Defaults.solid);
+    QCOMPARE(w.element(1)->backgroundColour(), Defaults.solid);
 }
 
 // Three tables name the elements: the buttons' captions, the element data and the calculator's
