@@ -99,10 +99,12 @@ void ElementButton::paintEvent(QPaintEvent *)
         painter.fillRect(face.width() - w, 0, w, face.height(), dark);
         painter.setPen(Qt::black);
         painter.drawRect(face.adjusted(0, 0, -1, -1));
+        // The dark end of a property's colour scale needs light letters to be read.
+        painter.setPen(qGray(m_background.rgb()) < 110 ? Qt::white : Qt::black);
         painter.drawText(face.translated(sunken ? w : 0, sunken ? w : 0), Qt::AlignCenter, text());
         if (!m_stateLetter.isEmpty()) {
             QFont small = font;
-            small.setPixelSize(std::max(1, face.height() * 3 / 10));
+            small.setPixelSize(std::max(1, face.height() / 4));
             painter.setFont(small);
             painter.drawText(face.adjusted(0, 0, -3 * w, -2 * w), Qt::AlignRight | Qt::AlignBottom,
                              m_stateLetter);
