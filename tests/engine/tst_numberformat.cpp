@@ -101,7 +101,8 @@ void TestNumberFormat::parse_data()
     row("beyond the range", "1e-400|0." + QByteArray(50, '0') + "1e-300|1e400|-1e400",
         {0, 0, inf, -inf});
     row("beyond by digits", QByteArray(400, '9') + "|" + QByteArray(400, '9') + "e-10", {inf, inf});
-    row("grouping", "1,234.5|1,,234|,5", {1234.5, rejected, rejected}, '.', true);
+    row("grouping", "1,234.5|1,,234|,5|1,|1,.5", {1234.5, rejected, rejected, rejected, rejected},
+        '.', true);
     row("grouping with comma", "1.234,5", {1234.5}, ',', true);
     row("no grouping", "1,234.5", {rejected});
     row("no numbers", "|.|-|2,5|1.2.3|1E|E5| 1|Syntax error!|???|--1", QList<double>(11, rejected));
