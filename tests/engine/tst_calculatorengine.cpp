@@ -201,18 +201,20 @@ void TestCalculatorEngine::repairsAreBounded()
 
 void TestCalculatorEngine::decimalsSetting()
 {
-    // Steps in one engine: mode, thousands separators, decimals asked for, decimals in force.
-    // Switching thousands on brings the decimals to 2 at once; the box keeps 0..12, and to 2
-    // only while rounded mode shows thousands separators.
+    // Steps in one engine: the mode and the thousands separators switched to (only what
+    // changes), the decimals then, the decimals asked for and those in force. Thousands
+    // separators in rounded mode mean 2 decimals, whichever is switched first; the box keeps
+    // 0..12.
     pse::CalculatorEngine engine;
     QCOMPARE(engine.decimals(), 2);
-    const int steps[][4] = {{0, 0, 20, 12}, {0, 0, -3, 0}, {2, 0, 7, 7},
-                            {2, 1, 7, 2},   {2, 0, 7, 7},  {1, 1, 5, 5}};
-    for (const auto &[mode, thousands, asked, inForce] : steps) {
-        engine.setNumberMode(static_cast<short>(mode));
-        engine.setThousandsSeparator(thousands != 0);
-        if (thousands != 0)
-            QCOMPARE(engine.decimals(), 2);
+    const int steps[][5] = {{0, 0, 2, 20, 12}, {0, 0, 12, -3, 0}, {2, 0, 0, 7, 7}, {2, 1, 2, 7, 2},
+                            {2, 0, 2, 7, 7},   {1, 1, 2, 5, 5},   {2, 1, 2, 9, 2}};
+    for (const auto &[mode, thousands, switched, asked, inForce] : steps) {
+        if (engine.numberMode != mode)
+            engine.setNumberMode(static_cast<short>(mode));
+        if (engine.thousandsSeparator != (thousands != 0))
+            engine.setThousandsSeparator(thousands != 0);
+        QCOMPARE(engine.decimals(), switched);
         QCOMPARE(engine.setDecimals(asked), inForce);
         QCOMPARE(engine.decimalsFormat, std::string(std::size_t(inForce), '0'));
     }

@@ -11,11 +11,11 @@ class CalculatorEngine;
 // One element of a formula.
 struct CompositionRow
 {
-    std::string symbol; // "Cu"
-    int atomicNumber;   // 1..109, for looking up the element's name
-    double count;       // atoms in the whole line: coefficients and bracket counts multiplied
-    double mass;        // count times the engine's atomic mass
-    double percent;     // mass / total * 100
+    std::string symbol;   // "Cu"
+    int atomicNumber = 0; // 1..109, for looking up the element's name
+    double count = 0.0;   // atoms in the whole line: coefficients and bracket counts multiplied
+    double mass = 0.0;    // count times the engine's atomic mass
+    double percent = 0.0; // mass / total * 100
 };
 
 struct Composition
