@@ -8,7 +8,8 @@ using namespace pse;
 
 // The rule that reads every number a person types: the configuration file, the temperature box and
 // the sweep boxes. It must read "." as the decimal point whatever the system's locale, so the
-// table is run under a Croatian locale, where the C library's own reading takes "," instead.
+// table is run under a Croatian locale, where the C library's own reading takes "," instead. Its
+// rounding to whole numbers is tested where the reader and the thermometer use it.
 class TestNumberRule : public QObject
 {
     Q_OBJECT
@@ -17,8 +18,6 @@ private slots:
     void initTestCase();
     void leadingNumber_data();
     void leadingNumber();
-    void whole16_data();
-    void whole16();
 };
 
 void TestNumberRule::initTestCase()
@@ -60,31 +59,6 @@ void TestNumberRule::leadingNumber()
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(pse::leadingNumber(text), value);
-}
-
-void TestNumberRule::whole16_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("whole"); // -99999 for "outside the range"
-    QTest::addColumn<int>("clamped");
-    QTest::newRow("half to even, down") << 12.5 << 12 << 12;
-    QTest::newRow("half to even, up") << 13.5 << 14 << 14;
-    QTest::newRow("negative half") << -2.5 << -2 << -2;
-    QTest::newRow("largest") << 32766.5 << 32766 << 32766;
-    QTest::newRow("rounds past the top") << 32767.5 << -99999 << 32767;
-    QTest::newRow("smallest") << -32768.0 << -32768 << -32768;
-    QTest::newRow("below the range") << -32769.0 << -99999 << -32768;
-    QTest::newRow("not a number") << qQNaN() << -99999 << 0;
-}
-
-void TestNumberRule::whole16()
-{
-    QFETCH(double, value);
-    QFETCH(int, whole);
-    QFETCH(int, clamped);
-    const std::optional<qint16> read = toWhole16(value);
-    QCOMPARE(read ? int(*read) : -99999, whole);
-    QCOMPARE(int(clampToWhole16(value)), clamped);
 }
 
 QTEST_GUILESS_MAIN(TestNumberRule)
