@@ -22,6 +22,9 @@ private slots:
     void backgroundGradient();
     void backgroundPicture_data();
     void backgroundPicture();
+    void groupLabels_data();
+    void groupLabels();
+    void fBlockHighlight();
     void exitAndClose();
 };
 
@@ -158,6 +161,60 @@ void TestMainWindow::backgroundPicture()
         fileContent.startsWith("\x89PNG") ? QColor(10, 200, 30) : QColor(192, 192, 192);
     QCOMPARE(image.pixelColor(2, 462), expected);
     QCOMPARE(w.seam.messages.size(), message ? 1 : 0);
+}
+
+void TestMainWindow::groupLabels_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QStringList>("captions"); // of groups 1, 8, 9, 18
+    QTest::addColumn<QString>("tip");
+    const QString cas = QStringLiteral(" Chemical Abstract Service (1986. g.) ");
+    QTest::newRow("IUPAC, Croatian")
+        << 0 << 0 << QStringList{"1", "8", "9", "18"} << " IUPAC preporuka (1985. g.) ";
+    QTest::newRow("CAS") << 0 << 1 << QStringList{"IA", "-", "VIIIB", "0"} << cas;
+    QTest::newRow("IUPAC again, German")
+        << 2 << 2 << QStringList{"1", "8", "9", "18"} << " IUPAC Recommendations (1985. g.) ";
+    QTest::newRow("CAS, English") << 1 << 3 << QStringList{"IA", "-", "VIIIB", "0"} << cas;
+}
+
+void TestMainWindow::groupLabels()
+{
+    QFETCH(int, language);
+    QFETCH(int, clicks);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, tip);
+    TestWindow w(QByteArray("Language = ") + QByteArray::number(language));
+    // Any label switches them all, and a language switch keeps the CAS tooltip.
+    for (int i = 0; i < clicks; ++i)
+        QTest::mouseClick(w.find(QStringLiteral("Grupa_%1").arg(i * 7 % 18)), Qt::LeftButton);
+    w.window->SetLanguage();
+    QStringList shown;
+    for (int group : {1, 8, 9, 18})
+        shown << w.text(QStringLiteral("Grupa_%1").arg(group - 1));
+    QCOMPARE(shown, captions);
+    for (int i = 0; i < 18; ++i)
+        QCOMPARE(w.find(QStringLiteral("Grupa_%1").arg(i))->toolTip(), tip);
+}
+
+void TestMainWindow::fBlockHighlight()
+{
+    TestWindow w("RGBLantanoidi (R = 1, G = 2, B = 3)\r\nRGBLegenda (R = 4, G = 5, B = 6)");
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    auto *outline = w.find(QStringLiteral("picAktinoidi"));
+    auto *name = w.find(QStringLiteral("lblImePerioda_1"));
+    QTest::mouseClick(w.find(QStringLiteral("cmdAktinoidi")), Qt::LeftButton);
+    QVERIFY(!outline->isHidden());
+    QCOMPARE(name->palette().color(QPalette::WindowText), QColor(1, 2, 3));
+    QVERIFY(w.find(QStringLiteral("picLantanoidi"))->isHidden());
+    QTest::mouseClick(w.find(QStringLiteral("cmdAktinoidi")), Qt::LeftButton);
+    QVERIFY(outline->isHidden());
+    // Shown again, it goes when the focus goes to an element.
+    QTest::mouseClick(w.find(QStringLiteral("cmdAktinoidi")), Qt::LeftButton);
+    QTest::mouseClick(w.element(92), Qt::LeftButton);
+    QVERIFY(outline->isHidden());
+    QCOMPARE(name->palette().color(QPalette::WindowText), QColor(4, 5, 6));
 }
 
 void TestMainWindow::exitAndClose()

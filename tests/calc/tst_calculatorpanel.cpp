@@ -254,6 +254,14 @@ void TestCalculatorPanel::memory()
     QCOMPARE(w.text(QStringLiteral("txtUnosFormule")), QStringLiteral("5"));
     act(w, QStringLiteral("copy"));
     QCOMPARE(w.seam.clipboard, QStringLiteral("Cannot divide by zero!"));
+
+    // A paste longer than the line takes is cut to its length and still evaluates.
+    w.seam.clipboard = QString(40000, u'9');
+    act(w, QStringLiteral("key:Esc"));
+    act(w, QStringLiteral("paste"));
+    QCOMPARE(w.text(QStringLiteral("txtUnosFormule")).size(), CalculatorPanel::MaxInputLength);
+    act(w, QStringLiteral("enter"));
+    QCOMPARE(w.text(QStringLiteral("lblRezultat")), QStringLiteral("Overflow"));
 }
 
 void TestCalculatorPanel::keysReachTheWindowFromAnyControl()
