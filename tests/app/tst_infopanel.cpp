@@ -1,6 +1,5 @@
 #include "support/TestWindow.h"
 #include "ui/DesignSurface.h"
-#include "ui/ElementButton.h"
 #include "ui/FittingLabel.h"
 
 #include <QScrollBar>
@@ -67,10 +66,6 @@ void TestInfoPanel::panelTexts_data()
         << 1 << 4 << false << ","
         << QStringList{u("lblTempTaljenja=-259,14 °C"), u("lblTopTaljenja=0,12"),
                        u("lblAtomMas=1,0079"), u("lblGustoca=0.08988"), u("lblIme=Idrogeno")};
-    QTest::newRow("extra button is hydrogen")
-        << 0 << 1 << true << "."
-        << QStringList{u("lblBroj=1"), u("lblSimbol=H"), u("lblTempTaljenja=14.02 K"),
-                       u("lblIme=Hydrogen")};
     QTest::newRow("Fe: whole temperatures add 273")
         << 26 << 0 << true << "," << QStringList{u("lblTempTaljenja=1808 K"),
                                                  u("lblTempVrenja=3023 K"),
@@ -91,8 +86,6 @@ void TestInfoPanel::panelTexts_data()
         << 80 << 7 << true << ","
         << QStringList{u("lblTempTaljenja=234,29 K"), u("lblTempVrenja=629,74 K"),
                        u("lblIme=Živa")};
-    QTest::newRow("B: conductivity with a negative exponent")
-        << 5 << 0 << true << "." << QStringList{u("lblElVodljiv=5.56 E-05")};
     QTest::newRow("Cm: no temperatures")
         << 96 << 0 << false << "."
         << QStringList{u("lblTempTaljenja=?"), u("lblTempVrenja=?"), u("lblTopTaljenja=?"),

@@ -1,7 +1,6 @@
 #include "app/ElementGrid.h"
 #include "support/TestWindow.h"
 #include "ui/DesignSurface.h"
-#include "ui/ElementButton.h"
 
 #include <QBuffer>
 #include <QCheckBox>

@@ -10,32 +10,10 @@ class TestTools : public QObject
     Q_OBJECT
 
 private slots:
-    void everyToolStopsTheSweep_data();
-    void everyToolStopsTheSweep();
     void help_data();
     void help();
     void informationAndWebPage();
 };
-
-void TestTools::everyToolStopsTheSweep_data()
-{
-    QTest::addColumn<int>("tool");
-    for (int tool = 0; tool < 4; ++tool)
-        QTest::addRow("tool %d", tool) << tool;
-}
-
-void TestTools::everyToolStopsTheSweep()
-{
-    QFETCH(int, tool);
-    TestWindow w;
-    QTest::mouseClick(w.find(QStringLiteral("cmdAuto")), Qt::LeftButton);
-    QCOMPARE(w.text(QStringLiteral("cmdAuto")), QStringLiteral("STOP"));
-    // The element-data button lies under the calculator's; open the calculator first.
-    if (tool == 1)
-        w.window->cmdIzbornik_Click(0);
-    QTest::mouseClick(w.find(QStringLiteral("cmdIzbornik_%1").arg(tool)), Qt::LeftButton);
-    QCOMPARE(w.text(QStringLiteral("cmdAuto")), QStringLiteral("START"));
-}
 
 void TestTools::help_data()
 {
@@ -109,7 +87,6 @@ void TestTools::informationAndWebPage()
     // The link lights up in the inverse of the legend colour while the mouse is over it.
     auto *link = w.find(QStringLiteral("lblURL"));
     QCOMPARE(link->palette().color(QPalette::WindowText), QColor(10, 20, 30));
-    QTest::mouseMove(link);
     QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(link, &move);

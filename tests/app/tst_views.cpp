@@ -1,7 +1,6 @@
 #include "app/PropertyMaps.h"
 #include "support/TestWindow.h"
 #include "temperature/PropertyTables.h"
-#include "ui/ElementButton.h"
 
 #include <QComboBox>
 #include <QImageReader>

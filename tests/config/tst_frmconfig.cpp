@@ -2,7 +2,6 @@
 #include "lang/Texts.h"
 #include "support/TestWindow.h"
 #include "ui/DesignSurface.h"
-#include "ui/ElementButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

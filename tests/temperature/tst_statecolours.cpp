@@ -3,7 +3,6 @@
 #include "support/TestWindow.h"
 #include "temperature/PropertyTables.h"
 #include "temperature/StatePainter.h"
-#include "ui/ElementButton.h"
 
 #include <QTest>
 
@@ -47,7 +46,6 @@ void TestStateColours::stateAtTemperature_data()
     QTest::newRow("H liquid at 20 K") << true << "20" << 1 << "liquid";
     QTest::newRow("H gas at 21 K") << true << "21" << 1 << "gas";
     QTest::newRow("button 0 follows H") << true << "13" << 0 << "solid";
-    QTest::newRow("He liquid at 1 K") << true << "1" << 2 << "liquid";
     QTest::newRow("As solid at its melting point") << false << "817" << 33 << "solid";
     QTest::newRow("As gas just above, never liquid") << false << "818" << 33 << "gas";
     QTest::newRow("Ga liquid at 30 C") << false << "30" << 31 << "liquid";
@@ -55,7 +53,6 @@ void TestStateColours::stateAtTemperature_data()
     QTest::newRow("W liquid one degree short of boiling") << true << "5932" << 74 << "liquid";
     QTest::newRow("Am, the last one painted, gas") << false << "2607" << 95 << "gas";
     QTest::newRow("Cm not known when hot") << false << "3000" << 96 << "unknown";
-    QTest::newRow("Mt not known when cold") << true << "0" << 109 << "unknown";
 }
 
 void TestStateColours::stateAtTemperature()
