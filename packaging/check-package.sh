@@ -2,8 +2,7 @@
 # Checks a built quon-pse package: it lists its files and fails when one the program needs is
 # missing, when a file is not owned by root or a program is not stripped, or when the desktop entry
 # or the AppStream metadata fail their validators. With --lint it also runs lintian and fails on any
-# error but the one the project accepts: the maintainer field names the project and no e-mail
-# address, which lintian reports as malformed-contact.
+# error it reports (the overrides the package carries say why each of them is there).
 # Usage: packaging/check-package.sh [--lint] PACKAGE.deb
 # Needs dpkg-deb, file, desktop-file-validate (desktop-file-utils) and appstreamcli (appstream);
 # lintian for --lint.
@@ -58,8 +57,7 @@ if [ -n "$lint" ]; then
     echo "== lintian"
     report=$(lintian --fail-on none --display-info "$deb" 2>&1)
     echo "$report"
-    errors=$(grep '^E: ' <<<"$report" | grep -v '^E: quon-pse: malformed-contact Maintainer ' || true)
-    [ -z "$errors" ] || fail "lintian reports errors"
+    ! grep -q '^E: ' <<<"$report" || fail "lintian reports errors"
 fi
 
 exit $status
