@@ -3,7 +3,8 @@
 # - the dev preset (Debug, AddressSanitizer, UndefinedBehaviorSanitizer), every test in the default
 #   locale and again under a Croatian one, where the C library writes decimals with a comma;
 # - the release preset built with warnings as errors, and the Debian package made from that build,
-#   with its files listed and checked (packaging/check-package.sh);
+#   with its files listed and checked, its metadata validated and lintian run on it
+#   (packaging/check-package.sh --lint);
 # - the fuzz targets built (clang, libFuzzer), so that they cannot rot unnoticed.
 # Widgets run on the offscreen platform, so no display is needed.
 set -euo pipefail
@@ -11,7 +12,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 scripts/deps.sh --locale hr_HR.UTF-8 cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core \
-    locales clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream
+    locales clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream lintian
 
 cmake --preset dev
 cmake --build --preset dev -j "$jobs"
@@ -26,7 +27,7 @@ cmake --build --preset strict -j "$jobs"
 echo "== Debian package from the strict build"
 rm -f build/strict/quon-pse_*.deb
 (cd build/strict && cpack -G DEB)
-packaging/check-package.sh build/strict/quon-pse_*.deb
+packaging/check-package.sh --lint build/strict/quon-pse_*.deb
 
 echo "== fuzz targets"
 cmake --preset fuzz
