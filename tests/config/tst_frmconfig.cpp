@@ -285,6 +285,8 @@ void TestFrmConfig::picture()
         box->setText(outcome == u"shown" ? name : path);
         QTest::keyClick(box, Qt::Key_Return);
     }
+    // A picture takes the place of the gradient, whose colour frames wait meanwhile.
+    QCOMPARE(d.get("fraRed")->isEnabled(), box->text().trimmed().isEmpty());
     auto *fraNoFile = d.get("fraNoFile");
     QCOMPARE(fraNoFile->isVisibleTo(d.dialog), outcome == u"panel");
     QCOMPARE(d.seam.messages.size(), outcome == u"message" ? 1 : 0);

@@ -88,6 +88,8 @@ void TestCalculatorEngine::lines_data()
     row("CuSO4·5H2O", "(CuSO4)+5*(H2O)", "(63.546+32.066+15.9994*4)+5*(1.00794*2+15.9994)",
         "249.686", true, "Cu/29/1/25.45 S/16/1/12.84 O/8/9/57.67 H/1/10/4.04");
     row("  2 + 2  ", "2+2", "2+2", "4", true);
+    // A number with a negative exponent before a formula keeps its exponent whole.
+    row("3E-2+H2O", "3E-2+(H2O)", "3E-2+(1.00794*2+15.9994)", "18.04528", false);
     shown("2/3", "0.6666666666667", false, "7. E-01|6.67 E-01|0.667|0.67");
     shown("10^20+1", "1E+20", false,
           "1. E+20|1.00 E+20|100000000000000000000.000|100,000,000,000,000,000,000.00");
