@@ -89,6 +89,15 @@ void TestViews::propertyViewAndBack()
     QVERIFY(w.find(QStringLiteral("lblStanje_0"))->isHidden());
     QCOMPARE(w.text(QStringLiteral("lblBojeMax")),
              QLocale::system().toString(3.98, 'g', 3) + QStringLiteral(" Pauling"));
+    // The colour bar runs from the scale's one end to the other.
+    const QImage bar = w.find(QStringLiteral("picBoje"))->grab().toImage();
+    const auto near = [](const QColor &a, const QColor &b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <
+               12;
+    };
+    QVERIFY(near(bar.pixelColor(2, bar.height() / 2), maps::viridis(0)));
+    QVERIFY(near(bar.pixelColor(bar.width() - 3, bar.height() / 2), maps::viridis(1)));
     // The thermometer goes on, the colours ignore it.
     box->setText(QStringLiteral("6000"));
     QCOMPARE(w.element(9)->backgroundColour(), maps::viridis(1));

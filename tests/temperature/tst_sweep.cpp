@@ -191,10 +191,11 @@ void TestSweep::frameOkAndCancel()
 void TestSweep::autoStartAndAutoCloseThroughWindow()
 {
     TestWindow w("AutoStart = 1\r\nAutoClose = 1\r\nTempStart = 5980\r\nTempEnd = 6000\r\n"
-                 "StepTemp = 200\r\n");
+                 "StepTemp = 200\r\nAutoScroll = 1\r\n");
     // The sweep starts from TempStart instead of a random temperature.
     auto *start = w.find<QPushButton>(QStringLiteral("cmdAuto"));
     QCOMPARE(start->text(), QStringLiteral("STOP"));
+    QVERIFY(w.find<QCheckBox>(QStringLiteral("chkScroll"))->isChecked());
     QCOMPARE(w.text(QStringLiteral("txtT")), QStringLiteral("5980"));
 
     // OK in the frame stores the values in the settings before the sweep goes on with them.
