@@ -39,6 +39,17 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     m_state.configFolder = folders::configuration(programFolder);
     setObjectName(QStringLiteral("frmPeriodni"));
     setCentralWidget(m_surface);
+    // The design is 715 x 465 pixels at 96 dpi, small on today's screens: open it at most of the
+    // screen's size in the design's proportions, so it reads across a classroom from the start.
+    const QSize design(DesignSurface::DesignWidth / 15, DesignSurface::DesignHeight / 15);
+    QSize size = design * 1.5;
+    if (const QScreen *screen = this->screen()) {
+        const QSize available = screen->availableSize() * 0.9;
+        size = design.scaled(available, Qt::KeepAspectRatio).expandedTo(design);
+    }
+    resize(size);
+    m_surface->resizeBeforeShow(size);
+
     m_grid = new ElementGrid(m_surface, this);
     m_tableLabels = new TableLabels(m_surface, this);
     m_info = new InfoPanel(m_surface, this);
@@ -58,15 +69,6 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
                                                        host, m_state.configFolder);
     connectPanels();
 
-    // The design is 715 x 465 pixels at 96 dpi, small on today's screens: open it at most of the
-    // screen's size in the design's proportions, so it reads across a classroom from the start.
-    const QSize design(DesignSurface::DesignWidth / 15, DesignSurface::DesignHeight / 15);
-    QSize size = design * 1.5;
-    if (const QScreen *screen = this->screen()) {
-        const QSize available = screen->availableSize() * 0.9;
-        size = design.scaled(available, Qt::KeepAspectRatio).expandedTo(design);
-    }
-    resize(size);
 }
 
 FrmPeriodni::~FrmPeriodni()

@@ -103,6 +103,12 @@ void DesignSurface::setBackgroundPicture(const QImage &picture)
     update();
 }
 
+void DesignSurface::resizeBeforeShow(const QSize &size)
+{
+    resize(size);
+    relayout();
+}
+
 void DesignSurface::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);

@@ -33,6 +33,11 @@ public:
     void moveTo(QWidget *widget, const QPointF &twips);
     QRectF designRect(const QWidget *widget) const;
 
+    // Sizes the surface and its scale at once instead of when it is first shown. Called before the
+    // controls are placed, it spares every font and text layout being made twice at start-up:
+    // once at the design's size and again at the window's.
+    void resizeBeforeShow(const QSize &size);
+
     qreal pixelsPerTwip() const { return m_scale; }
     // Twips to pixels and back within a placed widget (no offset).
     qreal toPixels(qreal twips) const { return twips * m_scale; }
