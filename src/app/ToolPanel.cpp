@@ -88,20 +88,21 @@ void ToolPanel::buildFlags(DesignSurface *surface)
 
 void ToolPanel::buildHelp()
 {
-    m_fraHelp = overlay::panel(m_surface, QStringLiteral("fraHelp"));
-    m_surface->place(m_fraHelp, QRect(800, 600, 8200, 5600), 0);
-    auto *title = overlay::titleBar(m_fraHelp, QStringLiteral("lblHelp"));
-    m_surface->place(title, QRect(45, 45, 8110, 330), 9.75);
+    const auto [frame, title] = overlay::build(m_surface, m_surface, QStringLiteral("fraHelp"),
+                                               QStringLiteral("lblHelp"),
+                                               QRect(800, 600, 8200, 5600), 330, 9.75);
+    m_fraHelp = frame;
     connect(title, &ClickableLabel::clicked, this, &ToolPanel::hideHelp);
     m_texts.bind(TextId::HelpTitle, title);
     m_txtHlpMM = new QPlainTextEdit(m_fraHelp);
     m_txtHlpMM->setObjectName(QStringLiteral("txtHlpMM"));
     m_txtHlpMM->setReadOnly(true);
     // The files lay out tables with blanks: lines are kept whole, in a fixed-width font, and
-    // scroll sideways if need be.
+    // scroll sideways if need be. The type is small enough for the shipped files' lines of up to
+    // 100 characters to fit without scrolling.
     m_txtHlpMM->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_txtHlpMM->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_surface->place(m_txtHlpMM, QRect(45, 420, 8110, 5135), 8);
+    m_surface->place(m_txtHlpMM, QRect(45, 420, 8110, 5135), 6.5);
     m_fraHelp->hide();
     m_texts.apply(m_languageIndex);
 }

@@ -29,6 +29,8 @@ using pse::lang::TextId;
 // Where the element tile and the information panel stand, and the empty part of the table below
 // them: the calculator takes their place while it is open.
 const QRect Area(1290, 150, 4785, 1800);
+// The number-format and composition frames cover everything below the input line.
+const QRect FrameArea(0, 420, Area.width(), 1380);
 
 // The key pad, by cmdNum index: the digits, then + - * / . ( ) and "(...)".
 constexpr const char *KeyTexts[18] = {"0", "1", "2", "3", "4", "5", "6", "7", "8",
@@ -162,10 +164,9 @@ void CalculatorPanel::buildPad(DesignSurface *surface)
 
 void CalculatorPanel::buildNumberFrame(DesignSurface *surface)
 {
-    m_fraNumber = overlay::panel(m_container, QStringLiteral("fraNumber"));
-    surface->place(m_fraNumber, QRect(0, 420, Area.width(), 1380), 0);
-    auto *title = overlay::titleBar(m_fraNumber, QStringLiteral("lblNumber"));
-    surface->place(title, QRect(45, 45, Area.width() - 90, 270), 8.25);
+    const auto [frame, title] = overlay::build(surface, m_container, QStringLiteral("fraNumber"),
+                                               QStringLiteral("lblNumber"), FrameArea, 270, 8.25);
+    m_fraNumber = frame;
     connect(title, &ClickableLabel::clicked, m_fraNumber, &QWidget::hide);
     m_texts.bind(TextId::NumberFrameTitle, title);
 
@@ -228,10 +229,9 @@ void CalculatorPanel::buildNumberFrame(DesignSurface *surface)
 
 void CalculatorPanel::buildCompositionFrame(DesignSurface *surface)
 {
-    m_fraSastav = overlay::panel(m_container, QStringLiteral("fraSastav"));
-    surface->place(m_fraSastav, QRect(0, 420, Area.width(), 1380), 0);
-    auto *title = overlay::titleBar(m_fraSastav, QStringLiteral("lblSastav"));
-    surface->place(title, QRect(45, 45, Area.width() - 90, 270), 8.25);
+    const auto [frame, title] = overlay::build(surface, m_container, QStringLiteral("fraSastav"),
+                                               QStringLiteral("lblSastav"), FrameArea, 270, 8.25);
+    m_fraSastav = frame;
     connect(title, &ClickableLabel::clicked, m_fraSastav, &QWidget::hide);
     m_texts.bind(TextId::CompositionTitle, title);
 

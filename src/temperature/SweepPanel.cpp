@@ -100,10 +100,10 @@ SweepPanel::SweepPanel(DesignSurface *surface, TemperatureState &state,
 void SweepPanel::buildFrame(DesignSurface *surface)
 {
     // Laid over the middle of the table while it is open.
-    m_fraAuto = overlay::panel(surface, QStringLiteral("fraAuto"));
-    surface->place(m_fraAuto, QRectF(3300, 1300, 5400, 3000), 0);
-    auto *lblAuto = overlay::titleBar(m_fraAuto, QStringLiteral("lblAuto"));
-    surface->place(lblAuto, QRectF(45, 45, 5310, 330), 9.75);
+    const auto [frame, lblAuto] = overlay::build(surface, surface, QStringLiteral("fraAuto"),
+                                                 QStringLiteral("lblAuto"),
+                                                 QRectF(3300, 1300, 5400, 3000), 330, 9.75);
+    m_fraAuto = frame;
     connect(lblAuto, &ClickableLabel::clicked, m_fraAuto, &QWidget::hide);
     m_texts.bind(TextId::SweepTitle, lblAuto);
 

@@ -1,25 +1,25 @@
 #include "ui/Overlay.h"
 
 #include "ui/ClickableLabel.h"
+#include "ui/DesignSurface.h"
 
 #include <QFrame>
 
 namespace overlay {
 
-QFrame *panel(QWidget *parent, const QString &objectName)
+Overlay build(DesignSurface *surface, QWidget *parent, const QString &frameName,
+              const QString &titleName, const QRectF &twips, qreal titleHeight,
+              qreal titlePoints)
 {
     auto *frame = new QFrame(parent);
-    frame->setObjectName(objectName);
+    frame->setObjectName(frameName);
     frame->setFrameShape(QFrame::Panel);
     frame->setFrameShadow(QFrame::Raised);
     frame->setAutoFillBackground(true);
-    return frame;
-}
+    surface->place(frame, twips, 0);
 
-ClickableLabel *titleBar(QWidget *parent, const QString &objectName)
-{
-    auto *title = new ClickableLabel(parent);
-    title->setObjectName(objectName);
+    auto *title = new ClickableLabel(frame);
+    title->setObjectName(titleName);
     title->setAlignment(Qt::AlignCenter);
     title->setAutoFillBackground(true);
     QPalette palette = title->palette();
@@ -29,7 +29,9 @@ ClickableLabel *titleBar(QWidget *parent, const QString &objectName)
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    return title;
+    // Inside the panel's raised edge.
+    surface->place(title, QRectF(45, 45, twips.width() - 90, titleHeight), titlePoints);
+    return {frame, title};
 }
 
 } // namespace overlay

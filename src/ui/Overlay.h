@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QRectF>
+
 class ClickableLabel;
+class DesignSurface;
 class QFrame;
 class QString;
 class QWidget;
@@ -10,8 +13,16 @@ class QWidget;
 // a click on which closes it.
 namespace overlay {
 
-QFrame *panel(QWidget *parent, const QString &objectName);
-// The title bar; the caller places it and connects its click.
-ClickableLabel *titleBar(QWidget *parent, const QString &objectName);
+struct Overlay
+{
+    QFrame *frame;
+    // The caller connects its click and binds its text.
+    ClickableLabel *title;
+};
+
+// Builds the panel at twips within parent and its title bar of titleHeight twips across the top.
+Overlay build(DesignSurface *surface, QWidget *parent, const QString &frameName,
+              const QString &titleName, const QRectF &twips, qreal titleHeight,
+              qreal titlePoints);
 
 } // namespace overlay
