@@ -41,6 +41,17 @@ void centredText(QPainter &painter, const QRectF &box, const QString &text, qrea
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
+// A white letter on a coloured disc with a darker rim.
+void letterDisc(QPainter &painter, const QRectF &box, const QString &letter, const QColor &fill,
+                const QColor &rim)
+{
+    const QRectF disc = square(box).adjusted(1, 1, -1, -1);
+    painter.setPen(QPen(rim, std::max<qreal>(1, disc.width() / 20)));
+    painter.setBrush(fill);
+    painter.drawEllipse(disc);
+    centredText(painter, disc, letter, 0.7, Qt::white);
+}
+
 void stripes(QPainter &painter, const QRectF &area, Qt::Orientation direction,
              const std::array<QColor, 3> &colours)
 {
@@ -154,20 +165,12 @@ void gear(QPainter &painter, const QRectF &box)
 
 void help(QPainter &painter, const QRectF &box)
 {
-    const QRectF disc = square(box).adjusted(1, 1, -1, -1);
-    painter.setPen(QPen(QColor(20, 60, 20), std::max<qreal>(1, disc.width() / 20)));
-    painter.setBrush(QColor(60, 150, 60));
-    painter.drawEllipse(disc);
-    centredText(painter, disc, QStringLiteral("?"), 0.7, Qt::white);
+    letterDisc(painter, box, QStringLiteral("?"), QColor(60, 150, 60), QColor(20, 60, 20));
 }
 
 void info(QPainter &painter, const QRectF &box)
 {
-    const QRectF disc = square(box).adjusted(1, 1, -1, -1);
-    painter.setPen(QPen(QColor(10, 30, 90), std::max<qreal>(1, disc.width() / 20)));
-    painter.setBrush(QColor(40, 90, 200));
-    painter.drawEllipse(disc);
-    centredText(painter, disc, QStringLiteral("i"), 0.7, Qt::white);
+    letterDisc(painter, box, QStringLiteral("i"), QColor(40, 90, 200), QColor(10, 30, 90));
 }
 
 void link(QPainter &painter, const QRectF &box)
