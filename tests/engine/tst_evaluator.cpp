@@ -76,8 +76,8 @@ void TestEvaluator::evaluate_data()
         "Logarithm of a zero!|Log of a negative number!|Log of a negative number!|3|1");
     row(0, "powers", ":sqrt-4|:sqr16|:exp1|:aln2|:exp1000|:alog3",
         "Error - negative number!|4|2.718281828459|7.389056098931|Overflow|1000");
-    row(0, "others", ":abs-2.5|:int-2.5|:sgn-7|:ppm5|:ran10|:foo1|:pi|:sin",
-        "2.5|-3|-1|5E-06|5|Syntax error!|Syntax error!|Type mismatch");
+    row(0, "others", ":abs-2.5|:int-2.5|:sgn-7|:sgn0|:ppm5|:ran10|:foo1|:pi|:sin",
+        "2.5|-3|-1|0|5E-06|5|Syntax error!|Syntax error!|Type mismatch");
     row(0, "chains", ":sin:sqrt4|:sin:sqrt-4|:sqrt:abs-16|:sin5:cos0|(:sqrt9)*2",
         "0.9092974268257|Error - negative number!|4|0.6702291758434|6");
     // Texts where the bracket results run together with their surroundings.
