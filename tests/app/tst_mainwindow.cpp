@@ -194,6 +194,20 @@ void TestMainWindow::groupLabels()
     QCOMPARE(shown, captions);
     for (int i = 0; i < 18; ++i)
         QCOMPARE(w.find(QStringLiteral("Grupa_%1").arg(i))->toolTip(), tip);
+
+    // Each label sits on the topmost button of its column, centred over it.
+    const auto *surface = w.window->findChild<DesignSurface *>();
+    for (int i = 0; i < 18; ++i) {
+        const QRectF label = surface->designRect(w.find(QStringLiteral("Grupa_%1").arg(i)));
+        QRect top(0, 99999, 0, 0);
+        for (int b = 1; b < ElementGrid::ButtonCount; ++b) {
+            const QRect r = ElementGrid::buttonRect(b);
+            if (r.left() == 330 + 480 * i && r.top() < top.top())
+                top = r;
+        }
+        QCOMPARE(label.bottom(), qreal(top.top()));
+        QVERIFY(qAbs(label.center().x() - QRectF(top).center().x()) <= 1); // a twip of rounding
+    }
 }
 
 void TestMainWindow::fBlockHighlight()
