@@ -92,45 +92,28 @@ void TestCalculatorPanel::editing_data()
     QTest::addColumn<QString>("selection");
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QString>("after");
-
-    QTest::newRow("key at the caret") << "2*+3"
-                                      << "2" << QStringList{"num:9"} << "2*9+3";
-    QTest::newRow("key over a selection") << "H2O"
-                                          << "1,1" << QStringList{"num:13"} << "H/O";
-    QTest::newRow("(...) around a selection") << "2+3*4"
-                                              << "0,3" << QStringList{"num:17"} << "(2+3)*4";
-    QTest::newRow("(...) around the line, caret to the end")
-        << "2+3"
-        << "1" << QStringList{"num:17", "num:12"} << "(2+3)*";
-    QTest::newRow("insert menu") << "Na2"
-                                 << "2" << QStringList{"menu:12"} << "Na(SO4)2";
-    QTest::newRow("element symbol at the caret") << "2O"
-                                                 << "0" << QStringList{"element:0"} << "H2O";
-    QTest::newRow("power of a bracketed selection")
-        << "3+4"
-        << "0,3" << QStringList{"key:ctrl+2"} << "(3+4)^2";
-    QTest::newRow("power of a plain selection") << "x8"
-                                                << "1,1" << QStringList{"key:ctrl+2"} << "x8^2";
-    QTest::newRow("root at the caret") << "8"
-                                       << "1" << QStringList{"key:alt+3"} << "8^(1/3)";
-    QTest::newRow("root with ctrl and shift")
-        << "2*2"
-        << "0,3" << QStringList{"key:ctrl+shift+2"} << "(2*2)^(1/2)";
-    QTest::newRow("root with ctrl and alt") << ""
-                                            << "0" << QStringList{"key:ctrl+alt+4"} << "^(1/4)";
-    QTest::newRow("shift and a digit is only typed") << "1"
-                                                     << "1" << QStringList{"key:shift+2"} << "12";
-    QTest::newRow("Esc empties") << "NaCl"
-                                 << "2" << QStringList{"key:Esc"} << "";
-    QTest::newRow("delete a selection") << "NaCl"
-                                        << "0,2" << QStringList{"delete"} << "Cl";
-    QTest::newRow("delete without a selection") << "NaCl"
-                                                << "2" << QStringList{"delete"} << "";
-    QTest::newRow("paste over a selection, control characters dropped")
-        << "2*x"
-        << "2,1" << QStringList{"paste"} << "2*Ca(OH)2";
-    QTest::newRow("F4 puts the result in") << "1+1"
-                                           << "3" << QStringList{"enter", "key:F4"} << "1+12";
+    // The line, the selection ("start,length" or the caret), what is done, the line after it.
+    const auto row = [](const char *name, const char *text, const char *selection,
+                        const QStringList &actions, const char *after) {
+        QTest::newRow(name) << QString(text) << QString(selection) << actions << QString(after);
+    };
+    row("key at the caret", "2*+3", "2", {"num:9"}, "2*9+3");
+    row("key over a selection", "H2O", "1,1", {"num:13"}, "H/O");
+    row("(...) around a selection", "2+3*4", "0,3", {"num:17"}, "(2+3)*4");
+    row("(...) around the line, caret to the end", "2+3", "1", {"num:17", "num:12"}, "(2+3)*");
+    row("insert menu", "Na2", "2", {"menu:12"}, "Na(SO4)2");
+    row("element symbol at the caret", "2O", "0", {"element:0"}, "H2O");
+    row("power of a bracketed selection", "3+4", "0,3", {"key:ctrl+2"}, "(3+4)^2");
+    row("power of a plain selection", "x8", "1,1", {"key:ctrl+2"}, "x8^2");
+    row("root at the caret", "8", "1", {"key:alt+3"}, "8^(1/3)");
+    row("root with ctrl and shift", "2*2", "0,3", {"key:ctrl+shift+2"}, "(2*2)^(1/2)");
+    row("root with ctrl and alt", "", "0", {"key:ctrl+alt+4"}, "^(1/4)");
+    row("shift and a digit is only typed", "1", "1", {"key:shift+2"}, "12");
+    row("Esc empties", "NaCl", "2", {"key:Esc"}, "");
+    row("delete a selection", "NaCl", "0,2", {"delete"}, "Cl");
+    row("delete without a selection", "NaCl", "2", {"delete"}, "");
+    row("paste over a selection, control characters dropped", "2*x", "2,1", {"paste"}, "2*Ca(OH)2");
+    row("F4 puts the result in", "1+1", "3", {"enter", "key:F4"}, "1+12");
 }
 
 void TestCalculatorPanel::editing()
