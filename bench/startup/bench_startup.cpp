@@ -55,15 +55,15 @@ int runBareWindow()
 {
     QMainWindow window;
     // The program's opening size: its design at 96 dpi grown to most of the screen.
-    const QSize size = QSize(715, 465).scaled(window.screen()->availableSize() * 0.9,
-                                              Qt::KeepAspectRatio);
+    const QSize size =
+        QSize(715, 465).scaled(window.screen()->availableSize() * 0.9, Qt::KeepAspectRatio);
     const qreal scale = size.width() / 715.0;
     auto *central = new QWidget;
     window.setCentralWidget(central);
     for (int i = 0; i < 110; ++i) {
         auto *button = new QPushButton(QStringLiteral("Mt"), central);
-        button->setGeometry(int(30 * scale * (i % 18)), int(36 * scale * (i / 18)),
-                            int(33 * scale), int(37 * scale));
+        button->setGeometry(int(30 * scale * (i % 18)), int(36 * scale * (i / 18)), int(33 * scale),
+                            int(37 * scale));
         QFont font = button->font();
         font.setPixelSize(int(13 * scale));
         button->setFont(font);

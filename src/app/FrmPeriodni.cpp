@@ -68,7 +68,6 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     m_configStore = std::make_unique<pse::ConfigStore>(m_state.settings, m_state.colourEditMode,
                                                        host, m_state.configFolder);
     connectPanels();
-
 }
 
 FrmPeriodni::~FrmPeriodni()

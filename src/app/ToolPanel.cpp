@@ -88,9 +88,9 @@ void ToolPanel::buildFlags(DesignSurface *surface)
 
 void ToolPanel::buildHelp()
 {
-    const auto [frame, title] = overlay::build(m_surface, m_surface, QStringLiteral("fraHelp"),
-                                               QStringLiteral("lblHelp"),
-                                               QRect(800, 600, 8200, 5600), 330, 9.75);
+    const auto [frame, title] =
+        overlay::build(m_surface, m_surface, QStringLiteral("fraHelp"), QStringLiteral("lblHelp"),
+                       QRect(800, 600, 8200, 5600), 330, 9.75);
     m_fraHelp = frame;
     connect(title, &ClickableLabel::clicked, this, &ToolPanel::hideHelp);
     m_texts.bind(TextId::HelpTitle, title);

@@ -100,9 +100,9 @@ SweepPanel::SweepPanel(DesignSurface *surface, TemperatureState &state,
 void SweepPanel::buildFrame(DesignSurface *surface)
 {
     // Laid over the middle of the table while it is open.
-    const auto [frame, lblAuto] = overlay::build(surface, surface, QStringLiteral("fraAuto"),
-                                                 QStringLiteral("lblAuto"),
-                                                 QRectF(3300, 1300, 5400, 3000), 330, 9.75);
+    const auto [frame, lblAuto] =
+        overlay::build(surface, surface, QStringLiteral("fraAuto"), QStringLiteral("lblAuto"),
+                       QRectF(3300, 1300, 5400, 3000), 330, 9.75);
     m_fraAuto = frame;
     connect(lblAuto, &ClickableLabel::clicked, m_fraAuto, &QWidget::hide);
     m_texts.bind(TextId::SweepTitle, lblAuto);

@@ -8,8 +8,7 @@
 namespace overlay {
 
 Overlay build(DesignSurface *surface, QWidget *parent, const QString &frameName,
-              const QString &titleName, const QRectF &twips, qreal titleHeight,
-              qreal titlePoints)
+              const QString &titleName, const QRectF &twips, qreal titleHeight, qreal titlePoints)
 {
     auto *frame = new QFrame(parent);
     frame->setObjectName(frameName);

@@ -22,7 +22,6 @@ struct Overlay
 
 // Builds the panel at twips within parent and its title bar of titleHeight twips across the top.
 Overlay build(DesignSurface *surface, QWidget *parent, const QString &frameName,
-              const QString &titleName, const QRectF &twips, qreal titleHeight,
-              qreal titlePoints);
+              const QString &titleName, const QRectF &twips, qreal titleHeight, qreal titlePoints);
 
 } // namespace overlay
