@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QRect>
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -26,6 +27,8 @@ public:
 
     // Design rectangle (twips) of element button `index` (0..109).
     static QRect buttonRect(int index);
+    // The atomic number a button stands for: the extra button 0 is hydrogen, as is button 1.
+    static int atomicNumber(int index) { return std::max(index, 1); }
 
     ElementButton *button(int index) const { return m_buttons.at(std::size_t(index)); }
 

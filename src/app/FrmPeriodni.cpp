@@ -256,7 +256,7 @@ void FrmPeriodni::applyView()
     const maps::Scale scale = maps::scaleFor(property, m_state.tables);
     const QColor none = m_state.settings.RGBNepoznato.colour();
     for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
-        const auto value = maps::value(property, std::max(i, 1), m_state.tables);
+        const auto value = maps::value(property, ElementGrid::atomicNumber(i), m_state.tables);
         m_grid->button(i)->setBackgroundColour(value ? maps::viridis(maps::position(scale, *value))
                                                      : none);
     }
@@ -270,31 +270,24 @@ void FrmPeriodni::toggleTimeline()
     applyDimming();
 }
 
-bool FrmPeriodni::found(int index) const
+void FrmPeriodni::applyDimming()
 {
-    if (m_state.search.isEmpty())
-        return true;
     // Letters are compared without case and without accents: "zeljezo" finds "Željezo".
     const auto plain = [](const QString &text) {
         QString decomposed = text.normalized(QString::NormalizationForm_D).toCaseFolded();
         decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
         return decomposed;
     };
-    const ElementRecord &r = allElements()[std::size_t(std::max(index, 1) - 1)];
+    const bool searching = !m_state.search.isEmpty();
     const QString wanted = plain(m_state.search);
-    return plain(QString::fromStdString(r.symbol)).contains(wanted) ||
-           plain(QString::fromStdString(r.name(m_state.languageIndex()))).contains(wanted);
-}
-
-void FrmPeriodni::applyDimming()
-{
     const bool timeline = m_views->timelineShown();
     const int year = m_views->year();
-    const bool searching = !m_state.search.isEmpty();
     for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
-        const ElementRecord &record = allElements()[std::size_t(std::max(i, 1) - 1)];
+        const ElementRecord &record = allElements()[std::size_t(ElementGrid::atomicNumber(i) - 1)];
         const bool known = !timeline || maps::discoveryYear(record) <= year;
-        const bool hit = found(i);
+        const bool hit =
+            !searching || plain(QString::fromStdString(record.symbol)).contains(wanted) ||
+            plain(QString::fromStdString(record.name(m_state.languageIndex()))).contains(wanted);
         m_grid->button(i)->setDimmed(!known || !hit);
         m_grid->button(i)->setMarked(searching && known && hit);
     }

@@ -116,7 +116,6 @@ private:
     // Paints the buttons for the view, and dims what the timeline and the search leave out.
     void applyView();
     void applyDimming();
-    bool found(int index) const;
     // The index of the element button with the focus, or -1.
     int focusedElement() const;
     // Where the help files and the web page are looked for: the current folder first, as they

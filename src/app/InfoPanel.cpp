@@ -1,5 +1,6 @@
 #include "app/InfoPanel.h"
 
+#include "app/ElementGrid.h"
 #include "calc/engine/NumberFormat.h"
 #include "elements/ElementDatabase.h"
 #include "temperature/PropertyTables.h"
@@ -49,11 +50,6 @@ QString missing()
     return QStringLiteral("?");
 }
 
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // The shortest decimal text that reads back as the same single-precision value, written the way
 // the system writes numbers. Fixed notation: the panel's values are far from needing exponents.
 QString singleText(float value, QChar decimalSeparator)
@@ -73,7 +69,7 @@ QString optionalSingle(float value, QChar decimalSeparator)
 
 QString optionalText(const std::string &text)
 {
-    return text.empty() ? missing() : fromUtf8(text);
+    return text.empty() ? missing() : QString::fromStdString(text);
 }
 
 QString patternText(double value, const char *pattern, QChar decimalSeparator)
@@ -309,11 +305,11 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
     const ElementRecord &r = m_record;
     const QChar separator = context.decimalSeparator;
 
-    m_lblIme->setText(fromUtf8(r.name(context.languageIndex)));
-    m_lblBroj->setText(QString::number(index == 0 ? 1 : index));
+    m_lblIme->setText(QString::fromStdString(r.name(context.languageIndex)));
+    m_lblBroj->setText(QString::number(ElementGrid::atomicNumber(index)));
     m_lblSimbol->setText(symbol);
     for (std::size_t i = 0; i < m_nameLabels.size(); ++i)
-        m_nameLabels[i]->setText(fromUtf8(r.name(int(i))));
+        m_nameLabels[i]->setText(QString::fromStdString(r.name(int(i))));
 
     const double melting = context.tables.meltingPoints[index];
     const double boiling = context.tables.boilingPoints[index];
@@ -327,9 +323,9 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
 
     m_lblAtomMas->setText(PropertyTables::valueText(context.tables.atomicMasses[index], separator));
 
-    m_lblElConfig->setText(fromUtf8(r.electronConfig));
-    m_lblGodOtkrice->setText(fromUtf8(r.discoveryYear));
-    m_txtOtkrio->setText(fromUtf8(r.discoverers));
+    m_lblElConfig->setText(QString::fromStdString(r.electronConfig));
+    m_lblGodOtkrice->setText(QString::fromStdString(r.discoveryYear));
+    m_txtOtkrio->setText(QString::fromStdString(r.discoverers));
     // Long lists of discoverers are read from their beginning.
     m_txtOtkrio->setCursorPosition(0);
 

@@ -52,11 +52,6 @@ QRect keyRect(int column, int row, int columns = 1)
     return {column * KeyWidth, PadTop + row * (KeyHeight + 10), KeyWidth * columns, KeyHeight};
 }
 
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // A key-pad button that reports its right-button release as well, for the insert menu.
 class PadButton : public QPushButton
 {
@@ -94,10 +89,7 @@ CalculatorPanel::CalculatorPanel(DesignSurface *surface, DesktopSeam &seam, QCha
     m_txtUnosFormule->setObjectName(QStringLiteral("txtUnosFormule"));
     m_txtUnosFormule->setMaxLength(MaxInputLength);
     surface->place(m_txtUnosFormule, QRect(0, 0, Area.width(), 360), 11);
-    connect(m_txtUnosFormule, &QLineEdit::returnPressed, this, [this] {
-        m_formulaCaret = m_txtUnosFormule->cursorPosition();
-        convertChem2Text();
-    });
+    connect(m_txtUnosFormule, &QLineEdit::returnPressed, this, &CalculatorPanel::convertChem2Text);
 
     auto *picRezultat = new ClickableLabel(m_container);
     picRezultat->setObjectName(QStringLiteral("picRezultat"));
@@ -146,10 +138,7 @@ void CalculatorPanel::buildPad(DesignSurface *surface)
     QFont bold = enter->font();
     bold.setBold(true);
     enter->setFont(bold);
-    connect(enter, &QPushButton::clicked, this, [this] {
-        m_formulaCaret = m_txtUnosFormule->cursorPosition();
-        convertChem2Text();
-    });
+    connect(enter, &QPushButton::clicked, this, &CalculatorPanel::convertChem2Text);
     auto *composition = addButton(QStringLiteral("%"), "cmdSastav", keyRect(6, 2));
     composition->setFont(bold);
     connect(composition, &QPushButton::clicked, this, &CalculatorPanel::showComposition);
@@ -266,12 +255,11 @@ void CalculatorPanel::buildCompositionFrame(DesignSurface *surface)
 
 void CalculatorPanel::showComposition()
 {
-    m_formulaCaret = m_txtUnosFormule->cursorPosition();
     convertChem2Text();
     const pse::Composition composition = pse::percentComposition(m_engine);
     const char separator = m_engine.decimalSeparator;
     const auto general = [separator](double value) {
-        return fromUtf8(pse::formatGeneral(value, separator));
+        return QString::fromStdString(pse::formatGeneral(value, separator));
     };
     m_tblSastav->setHorizontalHeaderLabels(
         pse::lang::text(TextId::CompositionHeaders, m_languageIndex).split(u'\t'));
@@ -279,9 +267,9 @@ void CalculatorPanel::showComposition()
     int row = 0;
     for (const pse::CompositionRow &element : composition.rows) {
         const QString cells[] = {
-            fromUtf8(element.symbol), m_elementName(element.atomicNumber), general(element.count),
-            general(element.mass),
-            fromUtf8(pse::formatWithPattern(element.percent, "0.00", separator))};
+            QString::fromStdString(element.symbol), m_elementName(element.atomicNumber),
+            general(element.count), general(element.mass),
+            QString::fromStdString(pse::formatWithPattern(element.percent, "0.00", separator))};
         for (int column = 0; column < 5; ++column)
             m_tblSastav->setItem(row, column, new QTableWidgetItem(cells[column]));
         ++row;
@@ -359,19 +347,20 @@ void CalculatorPanel::showInsertMenu(const QPoint &globalPosition)
 
 void CalculatorPanel::convertChem2Text()
 {
+    m_formulaCaret = m_txtUnosFormule->cursorPosition();
     const QString input = m_txtUnosFormule->text();
     const bool symbolError = m_engine.evaluateLine(
         input.toStdString(), m_languageIndex == 0 ? pse::messages::notElementSymbolHr
                                                   : pse::messages::notElementSymbolEn);
     refreshDisplay();
-    const QString normalised = fromUtf8(m_engine.normalisedText);
+    const QString normalised = QString::fromStdString(m_engine.normalisedText);
     if (m_formulaCaret == input.size())
         m_formulaCaret = int(normalised.size());
     m_txtUnosFormule->setText(normalised);
-    m_txtUnosFormule->setToolTip(u' ' + fromUtf8(m_engine.expandedText) + u' ');
+    m_txtUnosFormule->setToolTip(u' ' + QString::fromStdString(m_engine.expandedText) + u' ');
     if (symbolError) {
         // The unknown symbol is selected, ready to be typed over.
-        const QString symbol = fromUtf8(m_engine.lastSymbol);
+        const QString symbol = QString::fromStdString(m_engine.lastSymbol);
         const qsizetype at = normalised.indexOf(symbol);
         if (at >= 0)
             m_txtUnosFormule->setSelection(int(at), int(symbol.size()));
@@ -381,7 +370,7 @@ void CalculatorPanel::convertChem2Text()
 
 void CalculatorPanel::refreshDisplay()
 {
-    m_lblRezultat->setText(fromUtf8(m_engine.displayText()));
+    m_lblRezultat->setText(QString::fromStdString(m_engine.displayText()));
 }
 
 void CalculatorPanel::cmdNum_Click(int index)
@@ -502,8 +491,8 @@ void CalculatorPanel::storeMemory()
 void CalculatorPanel::recallMemory()
 {
     if (m_engine.memoryValue != 0)
-        replaceSelection(
-            fromUtf8(pse::formatGeneral(m_engine.memoryValue, m_engine.decimalSeparator)));
+        replaceSelection(QString::fromStdString(
+            pse::formatGeneral(m_engine.memoryValue, m_engine.decimalSeparator)));
 }
 
 void CalculatorPanel::nextAngleUnit()
