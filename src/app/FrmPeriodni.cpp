@@ -304,7 +304,7 @@ bool FrmPeriodni::searchKey(const QString &typed)
     } else {
         return false;
     }
-    m_views->showSearch(m_state.search, m_state.languageIndex());
+    m_views->showSearch(m_state.search);
     applyDimming();
     return true;
 }
@@ -314,7 +314,7 @@ void FrmPeriodni::clearSearch()
     if (m_state.search.isEmpty())
         return;
     m_state.search.clear();
-    m_views->showSearch({}, m_state.languageIndex());
+    m_views->showSearch({});
     applyDimming();
 }
 
@@ -513,7 +513,7 @@ void FrmPeriodni::SetLanguage()
     m_tools->applyLanguage(language, QString::fromLatin1(pse::versionText));
     m_views->applyLanguage(language);
     if (!m_state.search.isEmpty()) {
-        m_views->showSearch(m_state.search, language);
+        m_views->showSearch(m_state.search);
         applyDimming();
     }
     if (m_state.stateLetters)

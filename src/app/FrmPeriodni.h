@@ -61,6 +61,8 @@ public:
 
     // The calculator, built on first use: start-up does not show it.
     CalculatorPanel &calculator();
+    // Null until then, for keys that have nothing to do in a calculator nobody has opened.
+    CalculatorPanel *builtCalculator() const { return m_calculator; }
 
     // The classroom keys.
     void toggleFullScreen();

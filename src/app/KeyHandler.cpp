@@ -107,7 +107,9 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         m_window.calculator().nextAngleUnit();
         return false;
     case Qt::Key_Escape:
-        m_window.calculator().clearInput();
+        // Esc mostly clears a search; it does not build the calculator for an empty line.
+        if (CalculatorPanel *calculator = m_window.builtCalculator())
+            calculator->clearInput();
         m_window.clearSearch();
         return false;
     case Qt::Key_F9:

@@ -101,16 +101,21 @@ void ViewPanel::buildTimeline()
     connect(m_playTimer, &QTimer::timeout, this, &ViewPanel::playStep);
     connect(m_cmdPlay, &QAbstractButton::clicked, this, [this] { setPlaying(!playing()); });
     connect(m_sldGodina, &QSlider::valueChanged, this, [this](int year) {
-        m_lblGodina->setText(pse::lang::text(TextId::TimelineLabel, m_languageIndex).arg(year));
+        showYear();
         emit yearChanged(year);
     });
     applyTimelineLanguage();
 }
 
-void ViewPanel::applyTimelineLanguage()
+void ViewPanel::showYear()
 {
     m_lblGodina->setText(
         pse::lang::text(TextId::TimelineLabel, m_languageIndex).arg(m_sldGodina->value()));
+}
+
+void ViewPanel::applyTimelineLanguage()
+{
+    showYear();
     m_cmdPlay->setToolTip(pse::lang::text(TextId::TipTimeline, m_languageIndex));
 }
 
@@ -215,8 +220,8 @@ void ViewPanel::playStep()
     m_sldGodina->setValue(m_sldGodina->value() + 1);
 }
 
-void ViewPanel::showSearch(const QString &text, int languageIndex)
+void ViewPanel::showSearch(const QString &text)
 {
-    m_lblTrazi->setText(pse::lang::text(TextId::SearchLabel, languageIndex).arg(text));
+    m_lblTrazi->setText(pse::lang::text(TextId::SearchLabel, m_languageIndex).arg(text));
     m_lblTrazi->setVisible(!text.isEmpty());
 }

@@ -45,7 +45,7 @@ public:
     void setPlaying(bool playing);
     bool playing() const;
 
-    void showSearch(const QString &text, int languageIndex);
+    void showSearch(const QString &text);
 
 signals:
     void viewChosen(int view);
@@ -57,6 +57,7 @@ private:
     // The colour bar and the timeline are built on first use.
     void buildScale();
     void buildTimeline();
+    void showYear();
     void applyTimelineLanguage();
     void playStep();
 
