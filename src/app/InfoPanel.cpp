@@ -91,14 +91,10 @@ QString temperatureText(double celsius, const InfoPanel::Context &context)
     return QString::number(qint64(celsius) + 273) + QStringLiteral(" K");
 }
 
-// The eleven elements that are gases at 20 °C have their densities in grams per litre, a
-// thousand times the unit of the others.
 QString densityUnit(const PropertyTables &tables, int index)
 {
-    const double melting = tables.meltingPoints[index];
-    const bool gas =
-        melting != 0 && stateAt(20, melting, tables.boilingPoints[index]) == StateCode::Gas;
-    return gas ? QStringLiteral("g / L (20°C)") : QStringLiteral("g / cm3 (20°C)");
+    return gasAt20Celsius(tables, index) ? QStringLiteral("g / L (20°C)")
+                                         : QStringLiteral("g / cm3 (20°C)");
 }
 
 } // namespace

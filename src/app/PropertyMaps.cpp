@@ -70,9 +70,13 @@ int discoveryYear(const ElementRecord &record)
 
 int latestDiscovery()
 {
-    int latest = Antiquity;
-    for (const ElementRecord &record : allElements())
-        latest = std::max(latest, discoveryYear(record));
+    // The data never changes while the program runs.
+    static const int latest = [] {
+        int year = Antiquity;
+        for (const ElementRecord &record : allElements())
+            year = std::max(year, discoveryYear(record));
+        return year;
+    }();
     return latest;
 }
 
@@ -87,11 +91,7 @@ std::optional<double> value(Property property, int z, const PropertyTables &tabl
     case Property::Density: {
         const auto density = present(pse::leadingNumber(QString::fromStdString(r.density)));
         // The gases' densities are held in g/L.
-        const double melting = tables.meltingPoints[std::size_t(z)];
-        const bool gas =
-            melting != 0 &&
-            stateAt(20, melting, tables.boilingPoints[std::size_t(z)]) == StateCode::Gas;
-        return density && gas ? std::optional(*density / 1000) : density;
+        return density && gasAt20Celsius(tables, z) ? std::optional(*density / 1000) : density;
     }
     case Property::MeltingPoint:
         return present(tables.meltingPoints[std::size_t(z)]);

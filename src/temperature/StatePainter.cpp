@@ -27,6 +27,13 @@ qint16 stateAt(int celsius, double meltingPoint, double boilingPoint)
     return StateCode::Gas;
 }
 
+bool gasAt20Celsius(const PropertyTables &tables, int index)
+{
+    const double melting = tables.meltingPoints[std::size_t(index)];
+    return melting != 0 &&
+           stateAt(20, melting, tables.boilingPoints[std::size_t(index)]) == StateCode::Gas;
+}
+
 int celsiusFromReading(int temperature, bool kelvinScale)
 {
     if (!kelvinScale)

@@ -31,6 +31,10 @@ struct StateColours
 // element is still solid, at a boiling point already gas.
 qint16 stateAt(int celsius, double meltingPoint, double boilingPoint);
 
+// Whether element `index` of the tables is a gas at 20 °C: the eleven whose densities the data
+// holds in grams per litre, a thousand times the unit of the others.
+bool gasAt20Celsius(const PropertyTables &tables, int index);
+
 // The thermometer reading in °C: kelvin less 273.16, rounded half to even.
 int celsiusFromReading(int temperature, bool kelvinScale);
 
