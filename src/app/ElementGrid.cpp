@@ -178,6 +178,11 @@ int ElementGrid::neighbour(int from, Qt::Key arrow)
         }
         return best;
     }
+    // The extra hydrogen button stands above helium, outside every column.
+    if (from == 0)
+        return arrow == Qt::Key_Down ? 2 : 0;
+    if (from == 2 && arrow == Qt::Key_Up)
+        return 0;
     // Up or down: the rows in that direction, nearest first; the first with a button in this
     // column wins, else the nearest button of the nearest row.
     int nearestRowButton = from;
@@ -188,7 +193,7 @@ int ElementGrid::neighbour(int from, Qt::Key arrow)
     for (int i = 0; i < ButtonCount; ++i) {
         const QPoint there = buttonRect(i).center();
         const int rowDistance = (there.y() - here.y()) * sign;
-        if (i == from || rowDistance <= 0 || sameRow(here, there) || i == 0 || from == 0)
+        if (i == from || i == 0 || rowDistance <= 0 || sameRow(here, there))
             continue;
         const int dx = std::abs(there.x() - here.x());
         if (rowDistance < nearestRowY || (rowDistance == nearestRowY && dx < nearestRowX)) {
@@ -201,10 +206,5 @@ int ElementGrid::neighbour(int from, Qt::Key arrow)
             columnRowY = rowDistance;
         }
     }
-    // The extra hydrogen button stands above helium, outside every column.
-    if (from == 2 && arrow == Qt::Key_Up)
-        return 0;
-    if (from == 0)
-        return arrow == Qt::Key_Down ? 2 : 0;
     return column != from ? column : nearestRowButton;
 }
