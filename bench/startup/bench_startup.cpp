@@ -8,6 +8,7 @@
 // The machine's other work shifts the two series apart; run them interleaved:
 //   bench_startup --benchmark_repetitions=15 --benchmark_enable_random_interleaving=true
 #include "app/FrmPeriodni.h"
+#include "ui/DesignSurface.h"
 #include "ui/DesktopSeam.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
@@ -54,9 +54,8 @@ int runProgramWindow()
 int runBareWindow()
 {
     QMainWindow window;
-    // The program's opening size: its design at 96 dpi grown to most of the screen.
-    const QSize size =
-        QSize(715, 465).scaled(window.screen()->availableSize() * 0.9, Qt::KeepAspectRatio);
+    // The program's opening size.
+    const QSize size = DesignSurface::openingSize(window.screen(), 0.9);
     const qreal scale = size.width() / 715.0;
     auto *central = new QWidget;
     window.setCentralWidget(central);

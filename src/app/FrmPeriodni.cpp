@@ -28,7 +28,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QScreen>
 
 FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent)
     : QMainWindow(parent)
@@ -39,14 +38,8 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     m_state.configFolder = folders::configuration(programFolder);
     setObjectName(QStringLiteral("frmPeriodni"));
     setCentralWidget(m_surface);
-    // The design is 715 x 465 pixels at 96 dpi, small on today's screens: open it at most of the
-    // screen's size in the design's proportions, so it reads across a classroom from the start.
-    const QSize design(DesignSurface::DesignWidth / 15, DesignSurface::DesignHeight / 15);
-    QSize size = design * 1.5;
-    if (const QScreen *screen = this->screen()) {
-        const QSize available = screen->availableSize() * 0.9;
-        size = design.scaled(available, Qt::KeepAspectRatio).expandedTo(design);
-    }
+    // Most of the screen, so that the table reads across a classroom from the start.
+    const QSize size = DesignSurface::openingSize(screen(), 0.9);
     resize(size);
     m_surface->resizeBeforeShow(size);
 

@@ -20,7 +20,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -113,15 +112,6 @@ QGroupBox *groupBox(QWidget *parent, const QString &name)
     return box;
 }
 
-// A caption that selects the whole text of its box and puts the focus there.
-void selectsBox(ClickableLabel *label, QLineEdit *box)
-{
-    QObject::connect(label, &ClickableLabel::clicked, box, [box] {
-        box->selectAll();
-        box->setFocus(Qt::OtherFocusReason);
-    });
-}
-
 // The warning sign of the not-found panel, drawn at whatever size the panel has.
 class WarningSign : public QWidget
 {
@@ -174,12 +164,7 @@ FrmConfig::FrmConfig(const Settings &settings, qint16 &colourEditMode, ConfigSto
 
     // Like the main window, the dialog opens large enough to read from the back of a classroom,
     // in the proportions of its design.
-    const QSize design(DesignSurface::DesignWidth / 15, DesignSurface::DesignHeight / 15);
-    QSize size = design * 1.4;
-    if (const QScreen *screen = this->screen())
-        size =
-            design.scaled(screen->availableSize() * 0.75, Qt::KeepAspectRatio).expandedTo(design);
-    resize(size);
+    resize(DesignSurface::openingSize(screen(), 0.75));
 
     Form_Load();
 }
@@ -293,7 +278,7 @@ void FrmConfig::buildBackground()
     m_txtBackground = new SelectingLineEdit(area);
     m_txtBackground->setObjectName(QStringLiteral("txtBackground"));
     m_surface->place(m_txtBackground, QRectF(120, 450, 5790, 375));
-    selectsBox(label, m_txtBackground);
+    label->selectsAllOf(m_txtBackground);
     connect(m_txtBackground, &QLineEdit::textChanged, this, &FrmConfig::txtBackground_Change);
     connect(m_txtBackground, &QLineEdit::returnPressed, this, &FrmConfig::txtBackground_Enter);
 
@@ -368,7 +353,7 @@ void FrmConfig::buildSweep()
         box->setObjectName(QString::fromLatin1(SweepFields[std::size_t(i)].box));
         box->setAlignment(Qt::AlignRight);
         m_surface->place(box, QRectF(4080, 105 + 375 * i, 1200, 345));
-        selectsBox(label, box);
+        label->selectsAllOf(box);
         m_sweepBoxes[std::size_t(i)] = box;
     }
 

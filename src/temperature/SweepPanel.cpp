@@ -119,11 +119,7 @@ void SweepPanel::buildFrame(DesignSurface *surface)
         box->setAlignment(Qt::AlignRight);
         surface->place(box, QRectF(3840, top, 1320, 315), 8.25);
         m_fieldBoxes[i] = box;
-        // A click on the caption is a click into its box, which selects the whole value.
-        connect(label, &ClickableLabel::clicked, box, [box] {
-            box->selectAll();
-            box->setFocus(Qt::OtherFocusReason);
-        });
+        label->selectsAllOf(box);
     }
 
     m_chkScroll = new QCheckBox(m_fraAuto);

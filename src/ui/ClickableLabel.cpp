@@ -1,5 +1,6 @@
 #include "ui/ClickableLabel.h"
 
+#include <QLineEdit>
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(QWidget *parent)
@@ -22,4 +23,12 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void ClickableLabel::selectsAllOf(QLineEdit *box)
+{
+    connect(this, &ClickableLabel::clicked, box, [box] {
+        box->selectAll();
+        box->setFocus(Qt::OtherFocusReason);
+    });
 }

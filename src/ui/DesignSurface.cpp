@@ -6,6 +6,7 @@
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 
@@ -101,6 +102,15 @@ void DesignSurface::setBackgroundPicture(const QImage &picture)
     m_picture = picture;
     m_scaledPicture = QPixmap();
     update();
+}
+
+QSize DesignSurface::openingSize(const QScreen *screen, qreal share)
+{
+    // 715 x 465 pixels at 96 dpi, small on today's screens.
+    const QSize design(DesignWidth / 15, DesignHeight / 15);
+    if (!screen)
+        return design * 1.5;
+    return design.scaled(screen->availableSize() * share, Qt::KeepAspectRatio).expandedTo(design);
 }
 
 void DesignSurface::resizeBeforeShow(const QSize &size)

@@ -10,6 +10,7 @@
 #include <array>
 
 class QProxyStyle;
+class QScreen;
 
 // The window's controls are placed in twips (1440 per inch, 15 per pixel at 96 dpi), the units the
 // table was designed in. This surface turns those design coordinates into pixels for whatever
@@ -32,6 +33,10 @@ public:
     void place(QWidget *widget, const QRectF &twips, qreal fontPoints = DefaultFontPoints);
     void moveTo(QWidget *widget, const QPointF &twips);
     QRectF designRect(const QWidget *widget) const;
+
+    // A window's opening size: the design grown to `share` of the screen's free area in its
+    // proportions, never below the design's own size.
+    static QSize openingSize(const QScreen *screen, qreal share);
 
     // Sizes the surface and its scale at once instead of when it is first shown. Called before the
     // controls are placed, it spares every font and text layout being made twice at start-up:
