@@ -420,29 +420,32 @@ void FrmConfig::Form_Load()
         m_vsbBoja[std::size_t(c)]->setValue(255 -
                                             componentValue(m_txtBoja[std::size_t(c)]->text()));
     }
-    for (int slot = Groups; slot < SlotCount; ++slot)
-        m_triples[std::size_t(slot)] = m_settings.*SlotFields[std::size_t(slot)];
-
-    for (std::size_t i = 0; i < m_sweepBoxes.size(); ++i)
-        m_sweepBoxes[i]->setText(m_settings.*SweepFields[i].field);
-    m_txtBackground->setText(m_settings.Background);
-    m_chkClose->setChecked(m_settings.AutoClose != 0);
-    m_chkScroll->setChecked(m_settings.AutoScroll != 0);
-    m_chkStart->setChecked(m_settings.AutoStart != 0);
-    // A hand-edited language outside 0..4 selects no option and is kept unless one is chosen.
-    m_language = m_settings.Language;
-    if (m_language >= 0 && m_language < qint16(m_optJezik.size()))
-        m_optJezik[std::size_t(m_language)]->setChecked(true);
-
-    for (int c = 0; c < 3; ++c) {
-        m_gradient[std::size_t(c)] = m_settings.*GradientFields[std::size_t(c)];
+    showValues(m_settings);
+    for (int c = 0; c < 3; ++c)
         showGradientChoice(c);
-    }
     m_colourEditMode = 0;
     DrawBackgroundPreview();
     // A picture that cannot be shown leaves the gradient; the main window has already said why.
     if (m_settings.Background.contains(u'.'))
         showPicture(m_settings.Background, false);
+}
+
+void FrmConfig::showValues(const Settings &s)
+{
+    for (int slot = Groups; slot < SlotCount; ++slot)
+        m_triples[std::size_t(slot)] = s.*SlotFields[std::size_t(slot)];
+    for (std::size_t c = 0; c < 3; ++c)
+        m_gradient[c] = s.*GradientFields[c];
+    for (std::size_t i = 0; i < m_sweepBoxes.size(); ++i)
+        m_sweepBoxes[i]->setText(s.*SweepFields[i].field);
+    m_txtBackground->setText(s.Background);
+    m_chkClose->setChecked(s.AutoClose != 0);
+    m_chkScroll->setChecked(s.AutoScroll != 0);
+    m_chkStart->setChecked(s.AutoStart != 0);
+    // A hand-edited language outside 0..4 selects no option and is kept unless one is chosen.
+    m_language = s.Language;
+    if (m_language >= 0 && m_language < qint16(m_optJezik.size()))
+        m_optJezik[std::size_t(m_language)]->setChecked(true);
 }
 
 void FrmConfig::selectSlot(int slot)
@@ -630,19 +633,7 @@ void FrmConfig::cmdClose_Click()
 void FrmConfig::cmdDefault_Click()
 {
     m_colourEditMode = 1;
-    const Settings defaults;
-    for (int slot = Groups; slot < SlotCount; ++slot)
-        m_triples[std::size_t(slot)] = defaults.*SlotFields[std::size_t(slot)];
-    for (std::size_t c = 0; c < 3; ++c)
-        m_gradient[c] = defaults.*GradientFields[c];
-    m_txtBackground->clear();
-    for (std::size_t i = 0; i < m_sweepBoxes.size(); ++i)
-        m_sweepBoxes[i]->setText(defaults.*SweepFields[i].field);
-    m_optJezik[0]->setChecked(true);
-    m_language = 0;
-    m_chkClose->setChecked(false);
-    m_chkScroll->setChecked(false);
-    m_chkStart->setChecked(false);
+    showValues(Settings());
     selectSlot(Background);
     m_colourEditMode = 0;
     DrawBackgroundPreview();

@@ -67,6 +67,8 @@ private:
     void buildCommands();
 
     void Form_Load();
+    // Fills the working copy and the controls from s; the colour boxes follow the slot chosen.
+    void showValues(const Settings &s);
     void optSetBoja_Click(int slot);
     void txtBoja_Change(int component);
     void vsbBoja_Change(int component);
