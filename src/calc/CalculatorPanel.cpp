@@ -257,21 +257,17 @@ void CalculatorPanel::showComposition()
 {
     convertChem2Text();
     const pse::Composition composition = pse::percentComposition(m_engine);
-    const char separator = m_engine.decimalSeparator;
-    const auto general = [separator](double value) {
-        return QString::fromStdString(pse::formatGeneral(value, separator));
-    };
     m_tblSastav->setHorizontalHeaderLabels(
         pse::lang::text(TextId::CompositionHeaders, m_languageIndex).split(u'\t'));
     m_tblSastav->setRowCount(int(composition.rows.size()));
     int row = 0;
     for (const pse::CompositionRow &element : composition.rows) {
-        const QString cells[] = {
-            QString::fromStdString(element.symbol), m_elementName(element.atomicNumber),
-            general(element.count), general(element.mass),
-            QString::fromStdString(pse::formatWithPattern(element.percent, "0.00", separator))};
+        const auto cells = pse::compositionCells(element, m_engine.decimalSeparator,
+                                                 m_elementName(element.atomicNumber).toStdString());
         for (int column = 0; column < 5; ++column)
-            m_tblSastav->setItem(row, column, new QTableWidgetItem(cells[column]));
+            m_tblSastav->setItem(
+                row, column,
+                new QTableWidgetItem(QString::fromStdString(cells[std::size_t(column)])));
         ++row;
     }
     m_tblSastav->setVisible(composition.isFormula);

@@ -63,6 +63,14 @@ Composition percentComposition(const CalculatorEngine &engine)
     return composition;
 }
 
+std::array<std::string, 5> compositionCells(const CompositionRow &row, char decimalSeparator,
+                                            const std::string &name)
+{
+    return {row.symbol, name, formatGeneral(row.count, decimalSeparator),
+            formatGeneral(row.mass, decimalSeparator),
+            formatWithPattern(row.percent, "#0.00", decimalSeparator)};
+}
+
 std::string formatComposition(const Composition &composition, char decimalSeparator,
                               const std::function<std::string(int atomicNumber)> &elementName)
 {
@@ -72,10 +80,9 @@ std::string formatComposition(const Composition &composition, char decimalSepara
     double atoms = 0;
     double percent = 0;
     for (const CompositionRow &row : composition.rows) {
-        text += row.symbol + '\t' + elementName(row.atomicNumber) + '\t' +
-                formatGeneral(row.count, decimalSeparator) + '\t' +
-                formatGeneral(row.mass, decimalSeparator) + '\t' +
-                formatWithPattern(row.percent, "#0.00", decimalSeparator) + '\n';
+        const auto cells = compositionCells(row, decimalSeparator, elementName(row.atomicNumber));
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            text += cells[i] + (i + 1 < cells.size() ? '\t' : '\n');
         atoms += row.count;
         percent += row.percent;
     }

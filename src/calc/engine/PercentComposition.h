@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,6 +38,11 @@ struct Composition
 // the molar mass. total is the molar mass as shown, rounded to the fewest decimals of its
 // elements, so the per cents add up to 100 within that rounding.
 Composition percentComposition(const CalculatorEngine &engine);
+
+// One row's cells as the table and the text show them: symbol, name, count and mass in the
+// general format, per cent with two decimals, all with decimalSeparator.
+std::array<std::string, 5> compositionCells(const CompositionRow &row, char decimalSeparator,
+                                            const std::string &name);
 
 // The composition as tab-separated lines, each ending in "\n": the header
 // "symbol\tname\tcount\tmass\tpercent", one line per row, and last
