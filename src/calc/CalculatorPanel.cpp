@@ -255,7 +255,10 @@ void CalculatorPanel::buildCompositionFrame(DesignSurface *surface)
 
 void CalculatorPanel::showComposition()
 {
-    convertChem2Text();
+    // A line already evaluated stands in its tidy form, which reads back as arithmetic
+    // ("(CuSO4)+5*(H2O)"): the composition is that of what was typed, still in the engine.
+    if (m_txtUnosFormule->text() != QString::fromStdString(m_engine.normalisedText))
+        convertChem2Text();
     const pse::Composition composition = pse::percentComposition(m_engine);
     m_tblSastav->setHorizontalHeaderLabels(
         pse::lang::text(TextId::CompositionHeaders, m_languageIndex).split(u'\t'));

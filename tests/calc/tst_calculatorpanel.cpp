@@ -288,8 +288,14 @@ void TestCalculatorPanel::composition()
                                               "Fe\tEisen\t1\t55.845\t15.16\n"
                                               "C\tKohlenstoff\t6\t72.0642\t19.56\n"
                                               "N\tStickstoff\t6\t84.04044\t22.82\n"));
+    // After Enter the line stands in its tidy form, "(CuSO4)+5*(H2O)"; % still takes the formula.
+    auto *line = w.find<QLineEdit>(QStringLiteral("txtUnosFormule"));
+    line->setText(QStringLiteral("CuSO4+5H2O"));
+    QTest::keyClick(line, Qt::Key_Return);
+    QTest::mouseClick(w.find(QStringLiteral("cmdSastav")), Qt::LeftButton);
+    QVERIFY(!w.find(QStringLiteral("tblSastav"))->isHidden());
     // A line that is no formula says so instead.
-    w.find<QLineEdit>(QStringLiteral("txtUnosFormule"))->setText(QStringLiteral("2*3"));
+    line->setText(QStringLiteral("2*3"));
     QTest::mouseClick(w.find(QStringLiteral("cmdSastav")), Qt::LeftButton);
     QVERIFY(w.find(QStringLiteral("tblSastav"))->isHidden());
     QCOMPARE(w.text(QStringLiteral("lblNijeFormula")),
