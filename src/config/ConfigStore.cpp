@@ -1,7 +1,7 @@
 #include "config/ConfigStore.h"
 
 #include "config/ConfigHost.h"
-#include "config/NumberRule.h"
+#include "ui/NumberRule.h"
 
 #include <QDateTime>
 

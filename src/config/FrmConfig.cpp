@@ -1,13 +1,13 @@
 #include "config/FrmConfig.h"
 
 #include "config/ConfigStore.h"
-#include "config/NumberRule.h"
 #include "lang/Texts.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 #include "ui/DesktopSeam.h"
 #include "ui/ElementButton.h"
+#include "ui/NumberRule.h"
 #include "ui/SelectingLineEdit.h"
 
 #include <QCheckBox>

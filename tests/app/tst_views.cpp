@@ -1,5 +1,5 @@
-#include "app/PropertyMaps.h"
 #include "support/TestWindow.h"
+#include "table/PropertyMaps.h"
 #include "temperature/PropertyTables.h"
 
 #include <QComboBox>
@@ -14,7 +14,7 @@ QList<int> standing(const TestWindow &w)
 {
     QList<int> all;
     for (int i = 1; i < 110; ++i) {
-        if (!w.element(i)->isDimmed())
+        if (!w.element(i)->look().dimmed)
             all << i;
     }
     return all;
@@ -29,7 +29,7 @@ class TestViews : public QObject
 private slots:
     void scales_data();
     void scales();
-    void propertyViewAndBack();
+    void propertyView();
     void timeline_data();
     void timeline();
     void search_data();
@@ -74,7 +74,7 @@ void TestViews::scales()
     QVERIFY(!maps::value(p, without, tables).has_value());
 }
 
-void TestViews::propertyViewAndBack()
+void TestViews::propertyView()
 {
     TestWindow w("RGBNepoznato (R = 1, G = 2, B = 3)");
     QCOMPARE(maps::viridis(0), QColor(68, 1, 84));
@@ -101,16 +101,6 @@ void TestViews::propertyViewAndBack()
     // The thermometer goes on, the colours ignore it.
     box->setText(QStringLiteral("6000"));
     QCOMPARE(w.element(9)->backgroundColour(), maps::viridis(1));
-
-    // Back to the state of matter: the temperature's colours again.
-    QTest::keyClick(w.window.get(), Qt::Key_F10, Qt::ShiftModifier);
-    const StateColours states;
-    QCOMPARE(w.element(26)->backgroundColour(), states.gas);
-    QCOMPARE(w.element(2)->backgroundColour(), states.gas);
-    QVERIFY(!w.find(QStringLiteral("lblStanje_0"))->isHidden());
-    QVERIFY(w.find(QStringLiteral("lblBojeMax"))->isHidden());
-    box->setText(QStringLiteral("300"));
-    QCOMPARE(w.element(26)->backgroundColour(), states.solid);
 }
 
 void TestViews::timeline_data()
@@ -166,12 +156,10 @@ void TestViews::search()
     QTest::keyClick(w.element(3), Qt::Key_Backspace);
     QCOMPARE(standing(w), found);
     QCOMPARE(w.text(QStringLiteral("lblTrazi")).endsWith(typed), true);
-    QVERIFY(w.element(found.first())->isMarked());
-    QTest::keyClick(w.element(3), Qt::Key_Return);
-    QCOMPARE(w.text(QStringLiteral("lblBroj")), QString::number(found.first()));
+    QVERIFY(w.element(found.first())->look().marked);
     QTest::keyClick(w.element(3), Qt::Key_Escape);
     QCOMPARE(standing(w).size(), 109);
-    QVERIFY(!w.element(found.first())->isMarked());
+    QVERIFY(!w.element(found.first())->look().marked);
 }
 
 void TestViews::exportedPictureSize()

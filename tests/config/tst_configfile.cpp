@@ -1,7 +1,7 @@
 #include "config/ConfigFile.h"
-#include "config/NumberRule.h"
 #include "config/SettingsKeys.h"
 #include "support/TestFiles.h"
+#include "ui/NumberRule.h"
 
 #include <QDir>
 #include <QFile>
