@@ -13,7 +13,7 @@ class TestClassroom : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase();
     void neighbours_data();
     void neighbours();
     void keysMoveThroughTheTable();
@@ -21,7 +21,24 @@ private slots:
     void stateLetters();
     void configurationFolder_data();
     void configurationFolder();
+
+private:
+    // The user's configuration folder and the system's, as a desktop session names them.
+    QTemporaryDir m_config;
+    QString m_school;
 };
+
+void TestClassroom::initTestCase()
+{
+    // The second system folder holds a school-wide file; the first holds none.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.filePath(QStringLiteral("home"))));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_config.filePath(QStringLiteral("etc")) + u':' +
+                                                 m_config.filePath(QStringLiteral("site"))));
+    m_school = m_config.filePath(QStringLiteral("site/") + QCoreApplication::applicationName());
+    QVERIFY(QDir().mkpath(m_school));
+    QVERIFY(
+        writeAll(m_school + QStringLiteral("/quon_pse.cfg"), "Language = 2\nBackground = b.png"));
+}
 
 void TestClassroom::neighbours_data()
 {
@@ -159,7 +176,18 @@ void TestClassroom::configurationFolder()
     QCOMPARE(folders::data(program).contains(dir.filePath(QStringLiteral("usr/share/quon-pse"))),
              layout == u"usr/bin/");
 
-    // A save lands there, and the next start reads it from there.
+    // With no file of its own an installation reads the school's, its pictures beside it; a
+    // portable copy never does.
+    FakeDesktopSeam seam;
+    {
+        FrmPeriodni school(seam, program);
+        school.formLoad();
+        QCOMPARE(school.state().languageIndex(), portable ? 0 : 2);
+        QCOMPARE(school.state().settings.Background,
+                 portable ? QString() : m_school + QStringLiteral("/b.png"));
+    }
+
+    // A save lands there, and the next start reads it from there, before the school's.
     pse::Settings settings;
     settings.Language = 3;
     qint16 mode = 0;
@@ -172,7 +200,6 @@ void TestClassroom::configurationFolder()
         void showError(const QString &) override {}
     } host;
     QVERIFY(pse::ConfigStore(settings, mode, host, chosen).WriteConfigEN());
-    FakeDesktopSeam seam;
     FrmPeriodni window(seam, program);
     window.formLoad();
     QCOMPARE(window.state().languageIndex(), 3);
