@@ -21,23 +21,17 @@ private slots:
     void stateLetters();
     void configurationFolder_data();
     void configurationFolder();
-
-private:
-    // The user's configuration folder and the system's, as a desktop session names them.
-    QTemporaryDir m_config;
-    QString m_school;
 };
 
 void TestClassroom::initTestCase()
 {
-    // The second system folder holds a school-wide file; the first holds none.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.filePath(QStringLiteral("home"))));
-    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_config.filePath(QStringLiteral("etc")) + u':' +
-                                                 m_config.filePath(QStringLiteral("site"))));
-    m_school = m_config.filePath(QStringLiteral("site/") + QCoreApplication::applicationName());
-    QVERIFY(QDir().mkpath(m_school));
-    QVERIFY(
-        writeAll(m_school + QStringLiteral("/quon_pse.cfg"), "Language = 2\nBackground = b.png"));
+    // The user's and two system configuration folders; the second holds a school-wide file.
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.filePath(QStringLiteral("home"))));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config.path() + QStringLiteral("/etc:") +
+                                                 config.path() + QStringLiteral("/site")));
+    const QString school = config.filePath(QStringLiteral("site/") + qApp->applicationName());
+    QVERIFY(QDir().mkpath(school) && writeAll(school + "/quon_pse.cfg", "Language = 2"));
 }
 
 void TestClassroom::neighbours_data()
@@ -176,16 +170,11 @@ void TestClassroom::configurationFolder()
     QCOMPARE(folders::data(program).contains(dir.filePath(QStringLiteral("usr/share/quon-pse"))),
              layout == u"usr/bin/");
 
-    // With no file of its own an installation reads the school's, its pictures beside it; a
-    // portable copy never does.
+    // Without a file of its own an installation reads the school's; a portable copy never does.
     FakeDesktopSeam seam;
-    {
-        FrmPeriodni school(seam, program);
-        school.formLoad();
-        QCOMPARE(school.state().languageIndex(), portable ? 0 : 2);
-        QCOMPARE(school.state().settings.Background,
-                 portable ? QString() : m_school + QStringLiteral("/b.png"));
-    }
+    FrmPeriodni school(seam, program);
+    school.formLoad();
+    QCOMPARE(school.state().languageIndex(), portable ? 0 : 2);
 
     // A save lands there, and the next start reads it from there, before the school's.
     pse::Settings settings;
