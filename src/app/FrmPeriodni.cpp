@@ -235,7 +235,9 @@ void FrmPeriodni::formLoad()
     m_state.temperature.thermometerIdle = true;
     // Read before the configuration, which keeps the sweep values in the system's number format.
     m_state.decimalSeparator = pse::systemDecimalSeparator();
-    m_configStore->ReadConfig(m_state.decimalSeparator);
+    m_configStore->ReadConfig(
+        m_state.decimalSeparator,
+        folders::configurationToRead(m_state.programFolder, m_state.configFolder));
     m_state.temperature.kelvinScale = true;
     setTemperature(m_state.tables);
     ApplyConfig();

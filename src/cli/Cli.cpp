@@ -30,7 +30,11 @@ int runCli(std::span<const std::string_view> args, std::istream &in, std::ostrea
         return 0;
     }
     if (command == "--version") {
-        out << "quon-pse-cli " << pse::versionText << '\n';
+        out << "quon-pse-cli " << pse::versionText
+            << "\nCopyright (C) the quon-pse project\n"
+               "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n";
         return 0;
     }
     printUsage(err);

@@ -281,7 +281,7 @@ constexpr TextRow Rows[] = {
      Message,
      "",
      Text,
-     {u8"Agregatno stanje", u8"State of matter", u8"Aggregatzustand", u8"État physique",
+     {u8"Agregacijsko stanje", u8"State of matter", u8"Aggregatzustand", u8"État physique",
       u8"Stato di aggregazione"}},
     {TipView,
      MainWindow,
@@ -312,7 +312,7 @@ constexpr TextRow Rows[] = {
      MainWindow,
      "lblSastav",
      Caption,
-     {u8"Maseni udio elemenata", u8"Percentage composition", u8"Prozentuale Zusammensetzung",
+     {u8"Maseni udjeli elemenata", u8"Percentage composition", u8"Prozentuale Zusammensetzung",
       u8"Composition centésimale", u8"Composizione percentuale"}},
     {CompositionHeaders,
      Message,
@@ -334,7 +334,7 @@ constexpr TextRow Rows[] = {
      MainWindow,
      "cmdSastav",
      ToolTip,
-     {u8" Maseni udio elemenata (Ctrl+P) ", u8" Percentage composition (Ctrl+P) ",
+     {u8" Maseni udjeli elemenata (Ctrl+P) ", u8" Percentage composition (Ctrl+P) ",
       u8" Prozentuale Zusammensetzung (Strg+P) ", u8" Composition centésimale (Ctrl+P) ",
       u8" Composizione percentuale (Ctrl+P) "}},
     {ExportTitle,
@@ -400,10 +400,11 @@ QString infoText(int languageIndex, const QString &version, const QString &webPa
         croatian ? QStringLiteral("Projekt quon-pse") : QStringLiteral("The quon-pse project"),
         croatian ? QStringLiteral("Interaktivni periodni sustav elemenata")
                  : QStringLiteral("An interactive periodic table of the elements"),
-        croatian ? QStringLiteral("za nastavu i za zaslon koji radi sam")
+        croatian ? QStringLiteral("za nastavu i samostalan prikaz na zaslonu")
                  : QStringLiteral("for the classroom and for a screen left running"),
-        croatian ? QStringLiteral("Podaci o elementima: README uz program")
-                 : QStringLiteral("Element data: see the README beside the program"),
+        // Where the package installs the README with the sources of the element data.
+        croatian ? QStringLiteral("Izvori podataka: README.md u /usr/share/doc/quon-pse/")
+                 : QStringLiteral("Data sources: README.md in /usr/share/doc/quon-pse/"),
         QString(),
         webPage,
         croatian ? QStringLiteral("Upute: tipka F1") : QStringLiteral("Help: press F1"),
@@ -411,6 +412,8 @@ QString infoText(int languageIndex, const QString &version, const QString &webPa
         QString(),
         QStringLiteral("quon-pse ") + version,
         QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+        croatian ? QStringLiteral("Licencija: GNU GPL, inačica 3 ili novija")
+                 : QStringLiteral("Licence: GNU GPL, version 3 or later"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -13,7 +13,7 @@ class TestClassroom : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase();
     void neighbours_data();
     void neighbours();
     void textBoxesKeepTheirKeys();
@@ -22,6 +22,17 @@ private slots:
     void configurationFolder_data();
     void configurationFolder();
 };
+
+void TestClassroom::initTestCase()
+{
+    // The user's and two system configuration folders; the second holds a school-wide file.
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.filePath(QStringLiteral("home"))));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config.path() + QStringLiteral("/etc:") +
+                                                 config.path() + QStringLiteral("/site")));
+    const QString school = config.filePath(QStringLiteral("site/") + qApp->applicationName());
+    QVERIFY(QDir().mkpath(school) && writeAll(school + "/quon_pse.cfg", "Language = 2"));
+}
 
 void TestClassroom::neighbours_data()
 {
@@ -143,7 +154,13 @@ void TestClassroom::configurationFolder()
     QCOMPARE(folders::data(program).contains(dir.filePath(QStringLiteral("usr/share/quon-pse"))),
              layout == u"usr/bin/");
 
-    // A save lands there, and the next start reads it from there.
+    // Without a file of its own an installation reads the school's; a portable copy never does.
+    FakeDesktopSeam seam;
+    FrmPeriodni school(seam, program);
+    school.formLoad();
+    QCOMPARE(school.state().languageIndex(), portable ? 0 : 2);
+
+    // A save lands there, and the next start reads it from there, before the school's.
     pse::Settings settings;
     settings.Language = 3;
     qint16 mode = 0;
@@ -156,7 +173,6 @@ void TestClassroom::configurationFolder()
         void showError(const QString &) override {}
     } host;
     QVERIFY(pse::ConfigStore(settings, mode, host, chosen).WriteConfigEN());
-    FakeDesktopSeam seam;
     FrmPeriodni window(seam, program);
     window.formLoad();
     QCOMPARE(window.state().languageIndex(), 3);

@@ -139,7 +139,7 @@ void TestCli::commands_data()
     row("help", {"--help"}, 0, "^usage: quon-pse-cli elements.*calc.*--version", "", false);
     row("calc help", {"calc", "--help"}, 0, "^usage: quon-pse-cli calc .*--composition", "", false);
     row("elements help", {"elements", "--help"}, 0, "^usage: quon-pse-cli elements ", "", false);
-    row("version", {"--version"}, 0, "quon-pse-cli " PSE_EXPECTED_VERSION "\n");
+    row("version", {"--version"}, 0, "^quon-pse-cli " PSE_EXPECTED_VERSION "\n.*GPLv3", "", false);
 
     row("given order, duplicates kept", {"elements", "Mt", "H", "He", "He"}, 0,
         "^symbol[^\n]*\nMt\t[^\n]*\nH\t[^\n]*\nHe\t[^\n]*\nHe\t[^\n]*\n$", "", false);
