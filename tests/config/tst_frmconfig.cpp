@@ -96,10 +96,6 @@ private slots:
     void failedSave();
     void texts_data();
     void texts();
-    void extraSwitches_data();
-    void extraSwitches();
-    void extraSwitchesFit_data();
-    void extraSwitchesFit();
 };
 
 void TestFrmConfig::slotSelection_data()
@@ -168,7 +164,8 @@ void TestFrmConfig::workingCopy_data()
     QTest::addColumn<QByteArrayList>("lines");
 
     using Lines = QByteArrayList;
-    const QStringList edits{"optSetBoja_5", "txtBoja_0=99", "optJezik_1", "txtStepAtom=9"};
+    const QStringList edits{"optSetBoja_5", "txtBoja_0=99", "optJezik_1", "txtStepAtom=9",
+                            "fullTableCheck"};
     QTest::newRow("Cancel") << -1 << edits + QStringList{"cmdCancel"} << Lines{};
     QTest::newRow("closing the dialog") << -1 << edits + QStringList{"close"} << Lines{};
     QTest::newRow("closing the main window") << -1 << edits + QStringList{"closeWindow"} << Lines{};
@@ -198,6 +195,8 @@ void TestFrmConfig::workingCopy_data()
         << -1 << QStringList{"txtBackground=0"} << Lines{"Background = "};
     QTest::newRow("sweep value as typed") << -1 << QStringList{"chkClose", "txtTempEnd=-3000 K"}
                                           << Lines{"TempEnd = -3000 K", "AutoClose = 1"};
+    QTest::newRow("full table, narration") << -1 << QStringList{"fullTableCheck", "narrationCheck"}
+                                           << Lines{"Elements = 118", "Narration = 1"};
     QTest::newRow("English") << -1 << QStringList{"optJezik_1"}
                              << Lines{"Language = 1", "# Configuration file"};
     QTest::newRow("language outside 0..4 kept") << 7 << QStringList{} << Lines{"Language = 7"};
@@ -233,7 +232,9 @@ void TestFrmConfig::workingCopy()
 void TestFrmConfig::defaultThenSave()
 {
     Dialog d("Language = 1\r\nTempEnd = 30\r\nR_Color = up\r\nBackground = x.png\r\n"
-             "AutoStart = 1\r\nRGBKruto (R = 1, G = 2, B = 3)\r\n");
+             "AutoStart = 1\r\nRGBKruto (R = 1, G = 2, B = 3)\r\nElements = 118\r\nNarration = 1");
+    QVERIFY(d.get<QCheckBox>("fullTableCheck")->isChecked() &&
+            d.get<QCheckBox>("narrationCheck")->isChecked());
     d.run({"optSetBoja_5", "cmdDefault"});
     QCOMPARE(d.state().colourEditMode, qint16(0));
     d.run({"cmdSave"});
@@ -359,81 +360,9 @@ void TestFrmConfig::texts()
         QCOMPARE(control->property(property).toString(), pse::lang::text(row.id, shown));
     }
     QVERIFY(rows > 0);
-}
-
-void TestFrmConfig::extraSwitches_data()
-{
-    // The switches beyond the original ones: loaded from the file, stored by Save only, reset by
-    // Default. shown: the full table and narration boxes when the dialog opens; then the steps,
-    // and the Settings afterwards.
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QList<bool>>("shown");
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QList<int>>("settings");
-    const QByteArray both = "Elements = 118\r\nNarration = 1\r\n";
-    QTest::newRow("ticked, saved")
-        << QByteArray() << QList<bool>{false, false}
-        << QStringList{"fullTableCheck", "narrationCheck", "cmdSave"} << QList<int>{118, 1};
-    QTest::newRow("one of two") << QByteArray("Elements = 118\r\n") << QList<bool>{true, false}
-                                << QStringList{"narrationCheck", "cmdSave"} << QList<int>{118, 1};
-    QTest::newRow("cleared, cancelled")
-        << both << QList<bool>{true, true}
-        << QStringList{"fullTableCheck", "narrationCheck", "cmdCancel"} << QList<int>{118, 1};
-    QTest::newRow("default, saved") << both << QList<bool>{true, true}
-                                    << QStringList{"cmdDefault", "cmdSave"} << QList<int>{109, 0};
-    QTest::newRow("a size the program has not")
-        << QByteArray("Elements = 110\r\n") << QList<bool>{false, false} << QStringList{"cmdSave"}
-        << QList<int>{109, 0};
-}
-
-void TestFrmConfig::extraSwitches()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QList<bool>, shown);
-    QFETCH(QStringList, steps);
-    QFETCH(QList<int>, settings);
-
-    Dialog d(file);
-    const QByteArray before = d.file();
-    QCOMPARE(d.get<QCheckBox>("fullTableCheck")->isChecked(), shown[0]);
-    QCOMPARE(d.get<QCheckBox>("narrationCheck")->isChecked(), shown[1]);
-    d.run(steps);
-    QVERIFY(d.closed());
-    QCOMPARE(d.state().settings.Elements, qint16(settings[0]));
-    QCOMPARE(d.state().settings.Narration, qint16(settings[1]));
-    if (steps.last() == u"cmdCancel") {
-        QCOMPARE(d.file(), before);
-    } else {
-        QVERIFY(d.file().endsWith("\r\nElements = " + QByteArray::number(settings[0]) +
-                                  "\r\n\r\n# Opis promjena agregatnog stanja tijekom promjene "
-                                  "temperature (Shift+F9): 1 - uklju\xC4\x8D"
-                                  "eno ili 0 - isklju\xC4\x8D"
-                                  "eno.\r\nNarration = " +
-                                  QByteArray::number(settings[1]) + "\r\n"));
-    }
-}
-
-void TestFrmConfig::extraSwitchesFit_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::newRow("Croatian") << 0;
-    QTest::newRow("English") << 1;
-}
-
-void TestFrmConfig::extraSwitchesFit()
-{
-    // They sit in the row of the commands, which leaves them less room than the other switches.
-    QFETCH(int, language);
-    Dialog d({}, language);
-    const QWidget *save = d.get("cmdSave");
-    const QWidget *before = d.get("cmdDefault");
-    for (const char *name : {"fullTableCheck", "narrationCheck"}) {
-        const auto *box = d.get<QCheckBox>(QString::fromLatin1(name));
-        QVERIFY2(box->sizeHint().width() <= box->width(), name);
-        QVERIFY(box->geometry().left() > before->geometry().right());
-        QVERIFY(box->geometry().right() < save->geometry().left());
-        before = box;
-    }
+    // The switches between Default and Save have room for their captions.
+    for (const char *name : {"fullTableCheck", "narrationCheck"})
+        QVERIFY2(d.get(name)->sizeHint().width() <= d.get(name)->width(), name);
 }
 
 QTEST_MAIN(TestFrmConfig)
