@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "elements/ElementDatabase.h"
 #include "version/Version.h"
 
 #include <ostream>
@@ -15,6 +16,29 @@ void printUsage(std::ostream &out)
 }
 
 } // namespace
+
+std::optional<ElementCountOption> elementCountOption(std::span<const std::string_view> args,
+                                                     std::size_t &i)
+{
+    constexpr std::string_view name = "--elements";
+    std::string_view arg = args[i];
+    if (!arg.starts_with(name) || (arg.size() > name.size() && arg[name.size()] != '='))
+        return std::nullopt;
+    std::string_view value;
+    if (arg.size() > name.size()) {
+        value = arg.substr(name.size() + 1);
+    } else if (i + 1 < args.size()) {
+        value = args[++i];
+    } else {
+        return ElementCountOption{std::nullopt, "--elements needs a value"};
+    }
+    if (value == "109")
+        return ElementCountOption{elementCount, {}};
+    if (value == "118")
+        return ElementCountOption{fullElementCount, {}};
+    return ElementCountOption{std::nullopt,
+                              "bad value '" + std::string(value) + "' for --elements"};
+}
 
 int runCli(std::span<const std::string_view> args, std::istream &in, std::ostream &out,
            std::ostream &err)
