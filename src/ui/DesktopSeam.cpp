@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QUrl>
 
 void DesktopSeam::showMessage(QWidget *parent, const QString &text, Icon icon, const QString &title)
@@ -30,6 +31,12 @@ QString DesktopSeam::chooseSaveFile(QWidget *parent, const QString &title, const
                                     const QString &filter, QString *selectedFilter)
 {
     return QFileDialog::getSaveFileName(parent, title, path, filter, selectedFilter);
+}
+
+bool DesktopSeam::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString DesktopSeam::clipboardText()

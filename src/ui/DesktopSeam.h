@@ -2,12 +2,13 @@
 
 #include <QString>
 
+class QPrinter;
 class QUrl;
 class QWidget;
 
 // Everything the program does to the desktop beyond its own windows: message boxes, the file
-// dialogs, the clipboard, opening a web page, ending the program. Tests install a recording fake
-// so that no test blocks on a modal window or ends the test process.
+// dialogs, the print dialog, the clipboard, opening a web page, ending the program. Tests install a
+// recording fake so that no test blocks on a modal window or ends the test process.
 class DesktopSeam
 {
 public:
@@ -25,6 +26,8 @@ public:
     // selectedFilter, when given, receives the filter entry the user chose.
     virtual QString chooseSaveFile(QWidget *parent, const QString &title, const QString &path,
                                    const QString &filter, QString *selectedFilter = nullptr);
+    // The system's print dialog for `printer`, which it sets up; false when the user cancels.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer);
     virtual QString clipboardText();
     virtual void setClipboardText(const QString &text);
     // Opens a page with the desktop's own handler; a failure is passed over.

@@ -2,6 +2,7 @@
 
 #include "ui/DesktopSeam.h"
 
+#include <QPrinter>
 #include <QStringList>
 #include <QUrl>
 
@@ -30,6 +31,16 @@ public:
             *selected = filterToChoose;
         return fileToChoose;
     }
+    // With printToFile set the "printer" is a PDF file there; without, the user cancels.
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        ++printRequests;
+        if (printToFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToFile);
+        return true;
+    }
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString &text) override { clipboard = text; }
     void openUrl(const QUrl &url) override { urls << url; }
@@ -42,6 +53,8 @@ public:
     QString fileToChoose;
     QString filterToChoose;
     QString clipboard;
+    QString printToFile;
+    int printRequests = 0;
     QList<QUrl> urls;
     int endRequests = 0;
 };
