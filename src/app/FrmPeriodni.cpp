@@ -5,6 +5,7 @@
 #include "app/ProgramFolders.h"
 #include "app/TableLabels.h"
 #include "app/TablePicture.h"
+#include "app/TablePoster.h"
 #include "app/ToolPanel.h"
 #include "app/ViewPanel.h"
 #include "calc/CalculatorPanel.h"
@@ -118,6 +119,7 @@ void FrmPeriodni::connectPanels()
     connect(m_views, &ViewPanel::yearChanged, m_table,
             [this](int year) { m_table->setYear(year); });
     connect(m_views, &ViewPanel::exportWanted, this, &FrmPeriodni::exportPicture);
+    connect(m_views, &ViewPanel::printWanted, this, &FrmPeriodni::printPoster);
     // The flags are imgHR_Click .. imgIT_Click.
     connect(m_tools, &ToolPanel::languageChosen, this, &FrmPeriodni::setLanguageIndex);
     connect(m_tools, &ToolPanel::webPageClicked, this,
@@ -224,9 +226,17 @@ void FrmPeriodni::copyTileColour()
 
 void FrmPeriodni::exportPicture()
 {
-    picture::save(m_surface, m_seam,
-                  pse::lang::text(pse::lang::TextId::ExportTitle, m_state.languageIndex()),
-                  m_state.configFolder);
+    picture::save(m_surface, poster(), m_seam, m_state.configFolder);
+}
+
+void FrmPeriodni::printPoster()
+{
+    picture::print(this, poster(), m_seam);
+}
+
+TablePoster FrmPeriodni::poster() const
+{
+    return {*m_grid, *m_table, m_state.temperature, m_state.settings.RGBLantanoidi.colour()};
 }
 
 void FrmPeriodni::formLoad()

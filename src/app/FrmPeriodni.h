@@ -18,6 +18,7 @@ class KeyHandler;
 class SweepPanel;
 class TableController;
 class TableLabels;
+class TablePoster;
 class ThermometerPanel;
 class ToolPanel;
 class ViewPanel;
@@ -72,7 +73,9 @@ public:
     void pageInfo(bool forward);
     // Opening the timeline stops the sweep, as a property map does.
     void toggleTimeline();
+    // The table as a picture or a PDF poster, and the poster on paper.
     void exportPicture();
+    void printPoster();
 
     // The language flags; SetNoviConfig also uses them to re-apply the current language.
     void imgHR_Click();
@@ -104,6 +107,7 @@ private:
     // The legend of states, or the colour bar of the property map that colours the table.
     void showLegend();
     void copyTileColour();
+    TablePoster poster() const;
     // Where the help files and the web page are looked for: the current folder first, as they
     // always were, then the program's own and the installed data folders.
     QStringList helpFolders() const;

@@ -1,5 +1,6 @@
 #include "app/ViewPanel.h"
 
+#include "app/PictureMenu.h"
 #include "table/TableLook.h"
 #include "ui/DesignSurface.h"
 #include "ui/DrawnButton.h"
@@ -51,9 +52,11 @@ ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
     m_texts.bind(TextId::TipTimeline, history);
     auto *picture = new DrawnButton(glyph::picture, DrawnButton::Face::Raised, surface);
     picture->setObjectName(QStringLiteral("cmdSlika"));
-    picture->setToolTip(QStringLiteral(" Ctrl+S "));
     surface->place(picture, QRect(900, 5660, 480, 480), 0);
-    connect(picture, &QAbstractButton::clicked, this, &ViewPanel::exportWanted);
+    m_texts.bind(TextId::TipPicture, picture);
+    m_pictureMenu = new PictureMenu(picture, surface);
+    connect(m_pictureMenu, &PictureMenu::saveChosen, this, &ViewPanel::exportWanted);
+    connect(m_pictureMenu, &PictureMenu::printChosen, this, &ViewPanel::printWanted);
 
     m_lblTrazi = new QLabel(surface);
     m_lblTrazi->setObjectName(QStringLiteral("lblTrazi"));
@@ -124,6 +127,7 @@ void ViewPanel::applyLanguage(int languageIndex)
 {
     m_languageIndex = languageIndex;
     m_texts.apply(languageIndex);
+    m_pictureMenu->applyLanguage(languageIndex);
     m_cboBoje->setItemText(0, pse::lang::text(TextId::ViewStates, languageIndex));
     for (int i = 1; i < TableInputs::ColouringCount; ++i) {
         const maps::PropertyInfo &property = maps::info(maps::Property(i - 1));

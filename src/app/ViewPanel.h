@@ -10,6 +10,7 @@
 class DesignSurface;
 class DrawnButton;
 class GradientBar;
+class PictureMenu;
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -17,7 +18,7 @@ class QTimer;
 
 // The controls of the views beyond the state of matter: the choice of what colours the table (with
 // the colour bar that then stands in for the legend), the discovery timeline with its play button,
-// the line that shows a search, and the button that saves the table as a picture. They report
+// the line that shows a search, and the button that saves or prints the table. They report
 // what the teacher chose; the table controller decides what the table shows. At start only the two
 // buttons and the choice, set to the state of matter, are shown.
 class ViewPanel : public QObject
@@ -51,6 +52,7 @@ signals:
     void timelineToggled();
     void yearChanged(int year);
     void exportWanted();
+    void printWanted();
 
 private:
     // The colour bar and the timeline are built on first use.
@@ -71,6 +73,7 @@ private:
     DrawnButton *m_cmdPlay = nullptr;
     QTimer *m_playTimer = nullptr;
     QLabel *m_lblTrazi = nullptr;
+    PictureMenu *m_pictureMenu;
     QString m_search;
     int m_languageIndex = 0;
     pse::lang::TextBinder m_texts;

@@ -113,6 +113,14 @@ enum class TextId : int {
     CompositionHeaders,
     NoFormula,
     TipComposition,
+    // Five languages: the picture button's menu and the poster of the table.
+    TipPicture,
+    MenuSavePicture,
+    MenuPrint,
+    PdfType,
+    PosterTitle,
+    PosterStatesAt,
+    PrintFailed,
     ExportTitle,
     Count
 };
