@@ -1,10 +1,17 @@
+#include "app/TablePicture.h"
+#include "elements/ElementDatabase.h"
 #include "support/TestWindow.h"
 #include "table/PropertyMaps.h"
+#include "table/TableController.h"
 #include "temperature/PropertyTables.h"
 
 #include <QComboBox>
 #include <QImageReader>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -18,6 +25,17 @@ QList<int> standing(const TestWindow &w)
             all << i;
     }
     return all;
+}
+
+// The width and height of a PDF's pages in points (A4 landscape is 842 x 595), or none.
+QSizeF pageOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.peek(5).startsWith("%PDF-"))
+        return {};
+    const auto box = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"))
+                         .match(QString::fromLatin1(file.readAll()));
+    return QSizeF(qRound(box.captured(1).toDouble()), qRound(box.captured(2).toDouble()));
 }
 
 } // namespace
@@ -35,6 +53,11 @@ private slots:
     void search_data();
     void search();
     void exportedPictureSize();
+    void fileType_data();
+    void fileType();
+    void poster_data();
+    void poster();
+    void print();
 };
 
 void TestViews::scales_data()
@@ -184,6 +207,101 @@ void TestViews::exportedPictureSize()
                                  qRound((720 - w.window->centralWidget()->height() * scale) / 2));
     QCOMPARE(image.pixelColor(centre.x() - 10, centre.y() - 10), hydrogen);
     QVERIFY(w.seam.messages.isEmpty());
+}
+
+void TestViews::fileType_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("entry"); // of the list of types, -1 none
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QVariant>("size"); // of the picture, or the paper of the poster
+    const QVariant a4 = QPageSize::A4, a3 = QPageSize::A3, hd = QSize(1920, 1080);
+    QTest::newRow(".pdf whatever the list shows") << "d/t.pdf" << 1 << "d/t.pdf" << a4;
+    QTest::newRow(".PNG whatever the list shows") << "d/t.PNG" << 4 << "d/t.PNG" << hd;
+    QTest::newRow("no ending, PDF A3") << "d/t" << 4 << "d/t.pdf" << a3;
+    QTest::newRow("no ending, PNG 4K") << "d/t" << 2 << "d/t.png" << QVariant(QSize(3840, 2160));
+    QTest::newRow("a dot in the name is no ending") << "d.x/7.b" << 3 << "d.x/7.b.pdf" << a4;
+    QTest::newRow("no type told") << "d/t" << -1 << "d/t.png" << hd;
+}
+
+void TestViews::fileType()
+{
+    QFETCH(QString, path);
+    QFETCH(int, entry);
+    QFETCH(QString, written);
+    QFETCH(QVariant, size);
+    const QStringList types = picture::typeFilters(0).split(QStringLiteral(";;"));
+    QCOMPARE(types.size(), 5);
+    const picture::Target target = picture::targetOf(path, entry < 0 ? QString() : types[entry]);
+    QCOMPARE(target.path, written);
+    QCOMPARE(target.format, written.endsWith(u"pdf") ? picture::Format::Pdf : picture::Format::Png);
+    if (target.format == picture::Format::Pdf)
+        QCOMPARE(QVariant(target.paper), size);
+    else
+        QCOMPARE(QVariant(target.pixels), size);
+}
+
+void TestViews::poster_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("colouring");
+    QTest::addColumn<QStringList>("words"); // besides every symbol
+    QTest::newRow("Croatian, states at 300 K")
+        << 0 << 0 << QStringList{"Periodni", "elemenata", "Agregacijsko", "300", "Plinovito"};
+    QTest::newRow("English, electronegativity")
+        << 1 << 1 << QStringList{"Periodic", "Electronegativities", "Pauling", "Lanthanide"};
+}
+
+// The poster written through the window, as a teacher saves it: a name without an ending and
+// the A3 entry of the list.
+void TestViews::poster()
+{
+    QFETCH(int, language);
+    QFETCH(int, colouring);
+    QFETCH(QStringList, words);
+    TestWindow w(QByteArray("Language = ") + QByteArray::number(language));
+    w.window->resize(1000, 650);
+    w.find<QLineEdit>(QStringLiteral("txtT"))->setText(QStringLiteral("300"));
+    w.window->table().setColouring(colouring);
+    w.seam.fileToChoose = w.folder.filePath(QStringLiteral("poster"));
+    w.seam.filterToChoose = picture::typeFilters(language).split(QStringLiteral(";;")).last();
+    QTest::keyClick(w.window.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(w.seam.messages.isEmpty());
+    const QString pdf = w.seam.fileToChoose + QStringLiteral(".pdf");
+    QCOMPARE(pageOf(pdf), QSizeF(1191, 842));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (Debian's poppler-utils) is not installed: the PDF's text is not read");
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished());
+    QCOMPARE(reader.exitCode(), 0);
+    const QStringList found = QString::fromUtf8(reader.readAllStandardOutput())
+                                  .split(QRegularExpression(QStringLiteral("\\s+")));
+    for (const ElementRecord &element : allElements())
+        words << QString::fromStdString(element.symbol);
+    for (const QString &word : words)
+        QVERIFY2(found.contains(word), qPrintable(word));
+}
+
+void TestViews::print()
+{
+    TestWindow w;
+    auto *menu = w.find<QMenu>(QStringLiteral("mnuSlika"));
+    QTest::mouseClick(w.find(QStringLiteral("cmdSlika")), Qt::LeftButton);
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().size(), 2);
+    // Cancelled: nothing printed, nothing said.
+    menu->actions()[1]->trigger();
+    QCOMPARE(w.seam.printRequests, 1);
+    w.seam.printToFile = w.folder.filePath(QStringLiteral("printed.pdf"));
+    menu->actions()[1]->trigger();
+    QCOMPARE(w.seam.printRequests, 2);
+    QCOMPARE(pageOf(w.seam.printToFile), QSizeF(842, 595));
+    QVERIFY(w.seam.messages.isEmpty());
+    // The other entry is the save dialog, as Ctrl+S.
+    menu->actions()[0]->trigger();
+    QVERIFY(w.seam.lastFilter.contains(u"(*.pdf)"));
 }
 
 QTEST_MAIN(TestViews)
