@@ -93,5 +93,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
 # `make package_source` packs the sources without build folders and the repository's own files.
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git" "/\\\\.cache/")
+# The poster of the table goes to the system's print dialog through Qt Print Support. The program
+# links it, so dpkg-shlibdeps finds it anyway; it is named so that the package says so itself.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6printsupport6")
 
 include(CPack)
