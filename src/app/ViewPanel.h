@@ -35,6 +35,8 @@ public:
     void showScale(const maps::Scale &scale, const QString &unit);
     void hideScale();
 
+    // The timeline's last year: that of the latest discovery among the elements in use.
+    void setLastYear(int year);
     bool timelineShown() const;
     void setTimelineShown(bool shown);
     int year() const;
@@ -73,5 +75,6 @@ private:
     QLabel *m_lblTrazi = nullptr;
     QString m_search;
     int m_languageIndex = 0;
+    int m_lastYear = 1984;
     pse::lang::TextBinder m_texts;
 };

@@ -1,3 +1,4 @@
+#include "elements/ElementDatabase.h"
 #include "support/TestWindow.h"
 #include "table/PropertyMaps.h"
 #include "temperature/PropertyTables.h"
@@ -62,7 +63,7 @@ void TestViews::scales()
     PropertyTables tables;
     setTemperature(tables);
     const auto p = maps::Property(property);
-    const maps::Scale scale = maps::scaleFor(p, tables);
+    const maps::Scale scale = maps::scaleFor(p, tables, elementCount);
     QCOMPARE(float(scale.min), float(min));
     QCOMPARE(float(scale.max), float(max));
     QCOMPARE(scale.logarithmic, logarithmic);
