@@ -2,6 +2,7 @@
 
 #include "app/InfoPanel.h"
 #include "app/KeyHandler.h"
+#include "app/NarrationLine.h"
 #include "app/ProgramFolders.h"
 #include "app/TableLabels.h"
 #include "app/TablePicture.h"
@@ -52,6 +53,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     m_tools = new ToolPanel(m_surface, m_seam, this);
     m_views = new ViewPanel(m_surface, this);
     m_keys = new KeyHandler(*this, *m_table);
+    m_narration = new NarrationLine(m_surface, this);
 
     m_imgIzlaz = new DrawnButton(glyph::exit, DrawnButton::Face::Plain, m_surface);
     m_imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
@@ -87,6 +89,11 @@ void FrmPeriodni::connectPanels()
     connect(m_table, &TableController::repainted, this, &FrmPeriodni::copyTileColour);
     connect(m_table, &TableController::legendChanged, this, &FrmPeriodni::showLegend);
     connect(m_table, &TableController::searchChanged, m_views, &ViewPanel::showSearch);
+    connect(m_table, &TableController::crossed, this, [this](const auto &crossings) {
+        m_narration->show(narration::text(crossings, m_state.languageIndex(),
+                                          m_state.temperature.kelvinScale,
+                                          m_state.decimalSeparator));
+    });
     // A map on which the temperature changes nothing makes no sense under a running sweep.
     connect(m_table, &TableController::colouringChanged, this, [this](int colouring) {
         if (colouring != TableInputs::StatesColouring)
@@ -108,7 +115,7 @@ void FrmPeriodni::connectPanels()
             [this] { m_state.settings.AutoClose = 0; });
 
     connect(m_sweep, &SweepPanel::elementDue, this,
-            [this] { cmdElement_Click(m_state.random.below(109)); });
+            [this] { cmdElement_Click(m_state.random.below(m_state.settings.Elements)); });
     connect(m_sweep, &SweepPanel::pageDue, m_info, &InfoPanel::cmdPageDn_Click);
     connect(m_sweep, &SweepPanel::endOfSweep, this, &FrmPeriodni::imgIzlaz_Click);
     connect(m_sweep, &SweepPanel::valuesAccepted, this, &FrmPeriodni::storeSweepValues);
@@ -133,10 +140,12 @@ CalculatorPanel &FrmPeriodni::calculator()
             m_surface, m_seam, m_state.decimalSeparator, [this] { return m_state.random.next(); },
             [this](int z) {
                 return QString::fromStdString(
-                    allElements()[std::size_t(z - 1)].name(m_state.languageIndex()));
+                    allElements(fullElementCount)[std::size_t(z - 1)].name(
+                        m_state.languageIndex()));
             },
             this);
         m_calculator->applyLanguage(m_state.languageIndex());
+        m_calculator->setElementCount(std::size_t(m_state.settings.Elements));
     }
     return *m_calculator;
 }
@@ -206,6 +215,14 @@ void FrmPeriodni::toggleTimeline()
     m_table->setYear(open ? std::optional(m_views->year()) : std::nullopt);
 }
 
+void FrmPeriodni::toggleNarration()
+{
+    m_state.settings.Narration = m_state.settings.Narration ? 0 : 1;
+    m_table->setNarrating(m_state.settings.Narration != 0);
+    if (!m_table->narrating())
+        m_narration->clear();
+}
+
 void FrmPeriodni::showLegend()
 {
     const int colouring = m_table->inputs().colouring;
@@ -215,7 +232,7 @@ void FrmPeriodni::showLegend()
         return;
     }
     const auto property = maps::Property(colouring - 1);
-    m_views->showScale(m_table->looks().scale(property),
+    m_views->showScale(m_table->looks().scale(property, m_table->inputs().elementCount),
                        QString::fromUtf8(maps::info(property).unit));
 }
 
@@ -260,6 +277,8 @@ void FrmPeriodni::formLoad()
         m_sweep->cmdAuto_Click();
     else
         m_thermometer->setTemperatureText(QString::number(m_state.random.below(4000)));
+    m_started = true;
+    m_table->setNarrating(m_state.settings.Narration != 0);
 }
 
 void FrmPeriodni::setTemperatureText(const QString &text)
@@ -289,6 +308,12 @@ void FrmPeriodni::ApplyConfig()
     const pse::Settings &s = m_state.settings;
     m_grid->applyColours(stateColours(), s.RGBLegenda.colour());
     m_table->setStateColours(stateColours());
+    m_table->setElementCount(s.Elements);
+    m_table->setNarrating(m_started && s.Narration != 0);
+    m_narration->setTextColour(s.RGBLegenda.colour());
+    m_views->setLastYear(maps::latestDiscovery(std::size_t(s.Elements)));
+    if (m_calculator)
+        m_calculator->setElementCount(std::size_t(s.Elements));
     m_tableLabels->applySettings(s);
     m_info->setPageButtonColour(s.RGBLantanoidi.colour());
     m_sweep->applySettings();

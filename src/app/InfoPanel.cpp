@@ -78,19 +78,6 @@ QString patternText(double value, const char *pattern, QChar decimalSeparator)
         pse::formatWithPattern(value, pattern, char(decimalSeparator.toLatin1())));
 }
 
-// A temperature from the tables (°C) in the thermometer's unit. Values held with decimals keep
-// the more exact 273.16 offset and two decimals at most; whole values stay whole.
-QString temperatureText(double celsius, const InfoPanel::Context &context)
-{
-    const QString text = PropertyTables::valueText(celsius, context.decimalSeparator);
-    if (!context.kelvinScale)
-        return text + QStringLiteral(" °C");
-    if (text.contains(context.decimalSeparator))
-        return patternText(celsius + 273.16, "###0.0#", context.decimalSeparator) +
-               QStringLiteral(" K");
-    return QString::number(qint64(celsius) + 273) + QStringLiteral(" K");
-}
-
 QString densityUnit(const PropertyTables &tables, int index)
 {
     return gasAt20Celsius(tables, index) ? QStringLiteral("g / L (20°C)")
@@ -297,7 +284,7 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
 {
     m_shownIndex = index;
     m_record.symbol = symbol.toStdString();
-    lookupElement(m_record);
+    lookupElement(m_record, fullElementCount);
     const ElementRecord &r = m_record;
     const QChar separator = context.decimalSeparator;
 
@@ -313,13 +300,22 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
         m_lblTempTaljenja->setText(missing());
         m_lblTempVrenja->setText(missing());
     } else {
-        m_lblTempTaljenja->setText(temperatureText(melting, context));
-        m_lblTempVrenja->setText(temperatureText(boiling, context));
+        const bool kelvin = context.kelvinScale;
+        m_lblTempTaljenja->setText(
+            PropertyTables::temperatureText(melting, kelvin, context.decimalSeparator));
+        m_lblTempVrenja->setText(
+            PropertyTables::temperatureText(boiling, kelvin, context.decimalSeparator));
     }
 
-    m_lblAtomMas->setText(PropertyTables::valueText(context.tables.atomicMasses[index], separator));
+    const QString mass = PropertyTables::valueText(context.tables.atomicMasses[index], separator);
+    // The full table's last elements are known by the mass number of their longest-lived
+    // isotope, which is written in brackets.
+    m_lblAtomMas->setText(index > int(elementCount) ? u'[' + mass + u']' : mass);
 
-    m_lblElConfig->setText(QString::fromStdString(r.electronConfig));
+    m_lblElConfig->setText(r.electronConfigPredicted
+                               ? QString::fromStdString(r.electronConfig) + u' ' +
+                                     pse::lang::text(TextId::PredictedNote, context.languageIndex)
+                               : QString::fromStdString(r.electronConfig));
     m_lblGodOtkrice->setText(QString::fromStdString(r.discoveryYear));
     m_txtOtkrio->setText(QString::fromStdString(r.discoverers));
     // Long lists of discoverers are read from their beginning.

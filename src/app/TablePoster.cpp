@@ -96,11 +96,13 @@ TablePoster::TablePoster(const ElementGrid &grid, const TableController &table,
 {
     using pse::lang::text;
     const TableInputs &inputs = table.inputs();
-    // Button 0 repeats hydrogen beside the window's tools; the table starts at 1.
+    // Button 0 repeats hydrogen beside the window's tools; the table starts at 1. The elements
+    // beyond those in use are not in it.
     for (int i = 1; i < ElementGrid::ButtonCount; ++i) {
         const ElementButton *button = grid.button(i);
-        m_cells.push_back({ElementGrid::buttonRect(i), button->look(), button->text(),
-                           ElementGrid::atomicNumber(i)});
+        if (!button->look().hidden)
+            m_cells.push_back({ElementGrid::buttonRect(i), button->look(), button->text(),
+                               ElementGrid::atomicNumber(i)});
     }
     QStringList about;
     if (inputs.colouring == TableInputs::StatesColouring) {
@@ -115,7 +117,7 @@ TablePoster::TablePoster(const ElementGrid &grid, const TableController &table,
         about << text(TextId::PosterStatesAt, m_language).arg(reading);
     } else {
         const auto property = maps::Property(inputs.colouring - 1);
-        const maps::Scale &scale = table.looks().scale(property);
+        const maps::Scale &scale = table.looks().scale(property, inputs.elementCount);
         const QString unit = QString::fromUtf8(maps::info(property).unit);
         m_scaleMin = scaleEnd(scale.min);
         m_scaleMax = unit.isEmpty() ? scaleEnd(scale.max) : scaleEnd(scale.max) + u' ' + unit;

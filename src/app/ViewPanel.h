@@ -36,6 +36,8 @@ public:
     void showScale(const maps::Scale &scale, const QString &unit);
     void hideScale();
 
+    // The timeline's last year: that of the latest discovery among the elements in use.
+    void setLastYear(int year);
     bool timelineShown() const;
     void setTimelineShown(bool shown);
     int year() const;
@@ -76,5 +78,6 @@ private:
     PictureMenu *m_pictureMenu;
     QString m_search;
     int m_languageIndex = 0;
+    int m_lastYear = 1984;
     pse::lang::TextBinder m_texts;
 };

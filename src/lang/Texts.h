@@ -122,6 +122,8 @@ enum class TextId : int {
     PosterStatesAt,
     PrintFailed,
     ExportTitle,
+    PredictedNote,
+    NarrationChanges,
     Count
 };
 

@@ -85,7 +85,7 @@ void TestViews::scales()
     PropertyTables tables;
     setTemperature(tables);
     const auto p = maps::Property(property);
-    const maps::Scale scale = maps::scaleFor(p, tables);
+    const maps::Scale scale = maps::scaleFor(p, tables, elementCount);
     QCOMPARE(float(scale.min), float(min));
     QCOMPARE(float(scale.max), float(max));
     QCOMPARE(scale.logarithmic, logarithmic);

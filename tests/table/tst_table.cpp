@@ -1,5 +1,6 @@
 #include "support/TestWindow.h"
 #include "table/ElementGrid.h"
+#include "table/Narration.h"
 #include "table/TableController.h"
 #include "temperature/PropertyTables.h"
 #include "temperature/SweepPanel.h"
@@ -7,11 +8,14 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 
 #include <random>
 
 namespace {
+
+const StateColours Defaults;
 
 // The table's widgets and its controller, without the rest of the window.
 struct Table
@@ -43,6 +47,11 @@ private slots:
     void searchEnds();
     void clickerPagesAndMovesInAnyOrder();
     void mapsAndTimelineStopTheSweep();
+    void fullTable_data();
+    void fullTable();
+    void narration_data();
+    void narration();
+    void narrationInTheWindow();
 };
 
 // Random sequences of everything that changes the table, each step checked against the look
@@ -73,7 +82,7 @@ void TestTable::everyButtonFollowsTheInputs()
     for (int sequence = 0; sequence < 1000; ++sequence) {
         QString steps;
         for (int step = 0; step < 20; ++step) {
-            const int operation = pick(13);
+            const int operation = pick(14);
             steps += QString::number(operation) + u' ';
             chosen = -1;
             int expectChosen = -1;
@@ -112,7 +121,7 @@ void TestTable::everyButtonFollowsTheInputs()
                 model.search.clear();
                 break;
             case 6:
-                expectChosen = pick(ElementGrid::ButtonCount);
+                expectChosen = pick(model.elementCount + 1);
                 QTest::mouseClick(t.grid.button(expectChosen), Qt::LeftButton);
                 model.focused = expectChosen;
                 model.search.clear();
@@ -129,7 +138,8 @@ void TestTable::everyButtonFollowsTheInputs()
                 const Qt::Key arrow = arrows[pick(4)];
                 QCOMPARE(t.controller.moveFocus(arrow), model.focused >= 0);
                 if (model.focused >= 0)
-                    model.focused = ElementGrid::neighbour(model.focused, arrow);
+                    model.focused =
+                        ElementGrid::neighbour(model.focused, arrow, model.elementCount);
                 break;
             }
             case 10:
@@ -141,9 +151,19 @@ void TestTable::everyButtonFollowsTheInputs()
                 model.colours.unknown = QColor::fromRgb(quint32(random()) & 0xffffff);
                 t.controller.setStateColours(model.colours);
                 break;
-            default:
+            case 12:
                 model.kelvinScale = !model.kelvinScale;
                 t.controller.setKelvinScale(model.kelvinScale);
+                break;
+            default:
+                model.elementCount = model.elementCount == 109 ? 118 : 109;
+                t.controller.setElementCount(model.elementCount);
+                // A hidden button gives the focus on; Qt alone knows to which widget.
+                model.focused = -1;
+                for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
+                    if (t.grid.button(i)->hasFocus())
+                        model.focused = i;
+                }
                 break;
             }
             int wrong = -1;
@@ -278,6 +298,99 @@ void TestTable::mapsAndTimelineStopTheSweep()
     QTest::keyClick(w.window.get(), Qt::Key_F12);
     QTest::keyClick(w.window.get(), Qt::Key_F10, Qt::ShiftModifier);
     QVERIFY(sweep->isRunning());
+}
+
+void TestTable::fullTable_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("lastYear");
+    QTest::newRow("without the key") << QByteArray() << 109 << 1984;
+    QTest::newRow("any other value") << QByteArray("Elements = 117") << 109 << 1984;
+    QTest::newRow("the full table") << QByteArray("Elements = 118") << 118 << 2010;
+}
+
+void TestTable::fullTable()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(int, count);
+    QFETCH(int, lastYear);
+    TestWindow w(config);
+    for (int i = 110; i <= 118; ++i)
+        QCOMPARE(w.element(i)->isHidden(), count == 109);
+    QTest::keyClick(w.window.get(), Qt::Key_F12);
+    QCOMPARE(w.find<QSlider>(QStringLiteral("sldGodina"))->maximum(), lastYear);
+    auto *line = w.find<QLineEdit>(QStringLiteral("txtUnosFormule"));
+    if (count == 109) {
+        QVERIFY(line == nullptr);
+        return;
+    }
+    QCOMPARE(w.element(118)->backgroundColour(), Defaults.unknown);
+    w.window->cmdElement_Click(118);
+    QCOMPARE(w.text(QStringLiteral("lblAtomMas")), QStringLiteral("[294]"));
+    QCOMPARE(w.text(QStringLiteral("lblIme")), QStringLiteral("Oganeson"));
+    QVERIFY(w.text(QStringLiteral("lblElConfig")).endsWith(QStringLiteral(" (predviđeno)")));
+    // The calculator built afterwards knows the full table's symbols.
+    QTest::keyClick(w.window.get(), Qt::Key_F2);
+    w.find<QLineEdit>(QStringLiteral("txtUnosFormule"))->setText(QStringLiteral("Og"));
+    QTest::keyClick(w.find(QStringLiteral("txtUnosFormule")), Qt::Key_Return);
+    QCOMPARE(w.text(QStringLiteral("lblRezultat")),
+             QStringLiteral("294") + w.state().decimalSeparator);
+}
+
+void TestTable::narration_data()
+{
+    QTest::addColumn<int>("from"); // °C
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("kelvin");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("iron melts at its melting point")
+        << 1535 << 1536 << 0 << true << "Željezo se tali (1808 K)";
+    QTest::newRow("and freezes, in °C") << 1536 << 1535 << 1 << false << "Iron freezes (1535 °C)";
+    QTest::newRow("mercury boils") << 356 << 357 << 2 << true << "Quecksilber siedet (629.74 K)";
+    QTest::newRow("three melt in the order met")
+        << 27 << 30 << 1 << true
+        << "Francium melts (300 K), Caesium melts (301.56 K), Gallium melts (302.94 K)";
+    QTest::newRow("one step past both points, down")
+        << -268 << -273 << 4 << true
+        << "Elio: condensazione (4.26 K), Elio: solidificazione (0.96 K)";
+    QTest::newRow("arsenic skips the liquid")
+        << 817 << 818 << 3 << true << "Arsenic : sublimation (1090 K)";
+    QTest::newRow("beyond four, how many more")
+        << -273 << -200 << 1 << true
+        << "Helium melts (0.96 K), Helium boils (4.26 K), Hydrogen melts (14.02 K), Hydrogen "
+           "boils (20.26 K) … (+5)";
+}
+
+void TestTable::narration()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, language);
+    QFETCH(bool, kelvin);
+    QFETCH(QString, line);
+    PropertyTables tables;
+    setTemperature(tables);
+    const auto crossings = narration::crossings(from, to, tables, 109);
+    QCOMPARE(narration::text(crossings, language, kelvin, u'.'), line);
+}
+
+void TestTable::narrationInTheWindow()
+{
+    TestWindow w("Narration = 1");
+    auto *box = w.find<QLineEdit>(QStringLiteral("txtT"));
+    auto *line = w.find<QLabel>(QStringLiteral("narrationLabel"));
+    box->setText(QStringLiteral("1808"));
+    box->setText(QStringLiteral("1809"));
+    QCOMPARE(line->text(), QStringLiteral("Željezo se tali (1808 K)"));
+    QVERIFY(!line->isHidden());
+    // Shift+F9 turns it off for the session, and the next save writes the choice.
+    QTest::keyClick(w.window.get(), Qt::Key_F9, Qt::ShiftModifier);
+    QVERIFY(line->isHidden());
+    box->setText(QStringLiteral("1808"));
+    QVERIFY(line->isHidden());
+    QCOMPARE(w.state().settings.Narration, qint16(0));
 }
 
 QTEST_MAIN(TestTable)
