@@ -4,6 +4,7 @@
 #include "app/KeyHandler.h"
 #include "app/NarrationLine.h"
 #include "app/ProgramFolders.h"
+#include "app/QuizPanel.h"
 #include "app/TableLabels.h"
 #include "app/TablePicture.h"
 #include "app/TablePoster.h"
@@ -28,6 +29,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLineEdit>
 
 FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent)
     : QMainWindow(parent)
@@ -85,7 +87,13 @@ void FrmPeriodni::closeEvent(QCloseEvent *event)
 void FrmPeriodni::connectPanels()
 {
     connect(m_imgIzlaz, &QAbstractButton::clicked, this, &FrmPeriodni::imgIzlaz_Click);
-    connect(m_table, &TableController::elementChosen, this, &FrmPeriodni::cmdElement_Click);
+    // The quiz's "Where is …?" is answered on the table.
+    connect(m_table, &TableController::elementChosen, this, [this](int index) {
+        if (QuizPanel *quiz = openQuiz())
+            quiz->elementChosen(index);
+        else
+            cmdElement_Click(index);
+    });
     connect(m_table, &TableController::repainted, this, &FrmPeriodni::copyTileColour);
     connect(m_table, &TableController::legendChanged, this, &FrmPeriodni::showLegend);
     connect(m_table, &TableController::searchChanged, m_views, &ViewPanel::showSearch);
@@ -108,6 +116,8 @@ void FrmPeriodni::connectPanels()
     // The element is shown again in the new unit, also while the calculator is open.
     connect(m_thermometer, &ThermometerPanel::unitSwitched, this, [this] {
         m_table->setKelvinScale(m_state.temperature.kelvinScale);
+        if (m_quiz)
+            m_quiz->setKelvinScale(m_state.temperature.kelvinScale);
         showInPanel(m_info->shownIndex());
     });
     // Someone has taken the thermometer in hand: the sweep must not end the program behind them.
@@ -123,6 +133,7 @@ void FrmPeriodni::connectPanels()
     connect(m_tools, &ToolPanel::toolClicked, this, &FrmPeriodni::cmdIzbornik_Click);
     connect(m_views, &ViewPanel::viewChosen, m_table, &TableController::setColouring);
     connect(m_views, &ViewPanel::timelineToggled, this, &FrmPeriodni::toggleTimeline);
+    connect(m_views, &ViewPanel::quizToggled, this, &FrmPeriodni::toggleQuiz);
     connect(m_views, &ViewPanel::yearChanged, m_table,
             [this](int year) { m_table->setYear(year); });
     connect(m_views, &ViewPanel::exportWanted, this, &FrmPeriodni::exportPicture);
@@ -160,6 +171,9 @@ void FrmPeriodni::cmdIzbornik_Click(int index)
     m_sweep->stopSweep();
     switch (index) {
     case 0:
+        // The calculator takes the quiz's place.
+        if (openQuiz())
+            toggleQuiz();
         m_state.calculatorMode = true;
         m_info->setShown(false);
         calculator().setOpen(true);
@@ -213,6 +227,37 @@ void FrmPeriodni::toggleTimeline()
         m_sweep->stopSweep();
     m_views->setTimelineShown(open);
     m_table->setYear(open ? std::optional(m_views->year()) : std::nullopt);
+}
+
+QuizPanel *FrmPeriodni::openQuiz() const
+{
+    return m_quiz && m_quiz->isOpen() ? m_quiz : nullptr;
+}
+
+void FrmPeriodni::toggleQuiz()
+{
+    if (openQuiz()) {
+        m_quiz->close();
+        m_info->setShown(true);
+        m_thermometer->setTemperatureText(m_readingBeforeQuiz);
+        return;
+    }
+    if (!m_quiz) {
+        m_quiz = new QuizPanel(m_surface, m_state.random, m_state.tables, this);
+        m_quiz->applyLanguage(m_state.languageIndex());
+        m_quiz->setStateColours(stateColours());
+        connect(m_quiz, &QuizPanel::marksChanged, m_table, &TableController::setQuiz);
+        connect(m_quiz, &QuizPanel::readingWanted, this, [this](int kelvin) {
+            const bool kelvinScale = m_state.temperature.kelvinScale;
+            m_thermometer->setTemperatureText(QString::number(kelvinScale ? kelvin : kelvin - 273));
+        });
+    }
+    // The element data give the answers away; the calculator shares their place.
+    cmdIzbornik_Click(1);
+    m_info->setShown(false);
+    m_readingBeforeQuiz = m_thermometer->temperatureBox()->text();
+    m_quiz->setKelvinScale(m_state.temperature.kelvinScale);
+    m_quiz->open(m_state.settings.Elements);
 }
 
 void FrmPeriodni::toggleNarration()
@@ -314,6 +359,8 @@ void FrmPeriodni::ApplyConfig()
     m_views->setLastYear(maps::latestDiscovery(std::size_t(s.Elements)));
     if (m_calculator)
         m_calculator->setElementCount(std::size_t(s.Elements));
+    if (m_quiz)
+        m_quiz->setStateColours(stateColours());
     m_tableLabels->applySettings(s);
     m_info->setPageButtonColour(s.RGBLantanoidi.colour());
     m_sweep->applySettings();
@@ -408,6 +455,8 @@ void FrmPeriodni::SetLanguage()
     m_views->applyLanguage(language);
     if (m_calculator)
         m_calculator->applyLanguage(language);
+    if (m_quiz)
+        m_quiz->applyLanguage(language);
     if (m_config)
         m_config->applyLanguage(language);
 }

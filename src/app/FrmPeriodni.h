@@ -16,6 +16,7 @@ class ElementGrid;
 class InfoPanel;
 class KeyHandler;
 class NarrationLine;
+class QuizPanel;
 class SweepPanel;
 class TableController;
 class TableLabels;
@@ -76,6 +77,11 @@ public:
     void toggleTimeline();
     // The line that tells what melts and boils, on or off for this session; Save keeps it.
     void toggleNarration();
+    // The quiz takes the place of the element tile and its data, and gives them back; it stops
+    // the sweep and gives the thermometer back its reading.
+    void toggleQuiz();
+    // The quiz while it is open, else null.
+    QuizPanel *openQuiz() const;
     // The table as a picture or a PDF poster, and the poster on paper.
     void exportPicture();
     void printPoster();
@@ -131,6 +137,9 @@ private:
     CalculatorPanel *m_calculator = nullptr;
     KeyHandler *m_keys;
     NarrationLine *m_narration;
+    // Built on first use; and the thermometer's text from before it opened.
+    QuizPanel *m_quiz = nullptr;
+    QString m_readingBeforeQuiz;
     // Set at the end of the start-up: the random start temperature is no change to narrate.
     bool m_started = false;
     DrawnButton *m_imgIzlaz;

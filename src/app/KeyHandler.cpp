@@ -1,6 +1,7 @@
 #include "app/KeyHandler.h"
 
 #include "app/FrmPeriodni.h"
+#include "app/QuizPanel.h"
 #include "calc/CalculatorPanel.h"
 #include "table/TableController.h"
 #include "ui/KeyDigit.h"
@@ -54,6 +55,8 @@ bool KeyHandler::classroomKey(const QKeyEvent &event)
     // one.
     if (editsText(m_window.focusWidget()))
         return false;
+    if (m_window.openQuiz())
+        return quizKey(event);
     // Letters search the table; a capital is typed with Shift.
     if (!(event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) &&
         m_table.typeSearch(event.key() == Qt::Key_Backspace ? QStringLiteral("\b") : event.text()))
@@ -74,6 +77,38 @@ bool KeyHandler::classroomKey(const QKeyEvent &event)
         // What a presentation clicker sends.
         m_window.pageInfo(event.key() == Qt::Key_PageDown);
         return true;
+    default:
+        return false;
+    }
+}
+
+bool KeyHandler::quizKey(const QKeyEvent &event)
+{
+    QuizPanel &quiz = *m_window.openQuiz();
+    if (event.modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+        quiz.answerKey(event.key() - Qt::Key_0);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The answer to "Where is …?" is looked for from hydrogen on.
+        if (!m_table.moveFocus(Qt::Key(event.key())))
+            m_table.focusElement(1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return quiz.confirm() || m_table.chooseWithKeyboard();
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+        // A clicker moves from answer to answer, and Enter gives the one it stands on.
+        return quiz.moveAnswerFocus(event.key() == Qt::Key_PageDown);
     default:
         return false;
     }
@@ -109,6 +144,10 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         m_window.calculator().nextAngleUnit();
         return false;
     case Qt::Key_Escape:
+        if (m_window.openQuiz()) {
+            m_window.toggleQuiz();
+            return true;
+        }
         // Esc mostly clears a search; it does not build the calculator for an empty line.
         if (CalculatorPanel *calculator = m_window.builtCalculator())
             calculator->clearInput();
@@ -133,6 +172,11 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         if (event.modifiers() != Qt::ControlModifier)
             break;
         m_window.exportPicture();
+        return true;
+    case Qt::Key_K:
+        if (event.modifiers() != Qt::ControlModifier)
+            break;
+        m_window.toggleQuiz();
         return true;
     case Qt::Key_P:
         if (event.modifiers() != Qt::ControlModifier)

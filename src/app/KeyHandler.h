@@ -29,6 +29,8 @@ private:
     // The arrow keys among the element buttons, Enter to show one, the page keys; never while a
     // text box has the focus.
     bool classroomKey(const QKeyEvent &event);
+    // While the quiz is open: its answer keys, Enter and the clicker's page keys.
+    bool quizKey(const QKeyEvent &event);
 
     FrmPeriodni &m_window;
     TableController &m_table;

@@ -47,16 +47,21 @@ ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
 
     auto *history = new DrawnButton(glyph::clock, DrawnButton::Face::Raised, surface);
     history->setObjectName(QStringLiteral("cmdPovijest"));
-    surface->place(history, QRect(330, 5660, 480, 480), 0);
+    surface->place(history, QRect(150, 5700, 440, 440), 0);
     connect(history, &QAbstractButton::clicked, this, &ViewPanel::timelineToggled);
     m_texts.bind(TextId::TipTimeline, history);
     auto *picture = new DrawnButton(glyph::picture, DrawnButton::Face::Raised, surface);
     picture->setObjectName(QStringLiteral("cmdSlika"));
-    surface->place(picture, QRect(900, 5660, 480, 480), 0);
+    surface->place(picture, QRect(640, 5700, 440, 440), 0);
     m_texts.bind(TextId::TipPicture, picture);
     m_pictureMenu = new PictureMenu(picture, surface);
     connect(m_pictureMenu, &PictureMenu::saveChosen, this, &ViewPanel::exportWanted);
     connect(m_pictureMenu, &PictureMenu::printChosen, this, &ViewPanel::printWanted);
+    auto *quiz = new DrawnButton(glyph::quiz, DrawnButton::Face::Raised, surface);
+    quiz->setObjectName(QStringLiteral("cmdKviz"));
+    surface->place(quiz, QRect(1130, 5700, 440, 440), 0);
+    connect(quiz, &QAbstractButton::clicked, this, &ViewPanel::quizToggled);
+    m_texts.bind(TextId::TipQuiz, quiz);
 
     m_lblTrazi = new QLabel(surface);
     m_lblTrazi->setObjectName(QStringLiteral("lblTrazi"));

@@ -52,6 +52,7 @@ public slots:
 signals:
     void viewChosen(int view);
     void timelineToggled();
+    void quizToggled();
     void yearChanged(int year);
     void exportWanted();
     void printWanted();

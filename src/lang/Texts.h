@@ -124,6 +124,16 @@ enum class TextId : int {
     ExportTitle,
     PredictedNote,
     NarrationChanges,
+    TipQuiz,
+    QuizKinds,
+    QuizWhereIs,
+    QuizStateOf,
+    QuizWhich,
+    QuizRight,
+    QuizWrong,
+    QuizEnd,
+    QuizNewRound,
+    QuizHintWhere,
     Count
 };
 

@@ -123,6 +123,13 @@ void TableController::toggleLetters()
     update(next);
 }
 
+void TableController::setQuiz(const QuizMarks &marks)
+{
+    TableInputs next = m_inputs;
+    next.quiz = marks;
+    update(next);
+}
+
 void TableController::setYear(std::optional<int> year)
 {
     TableInputs next = m_inputs;
@@ -159,12 +166,16 @@ bool TableController::moveFocus(Qt::Key arrow)
 {
     if (m_inputs.focused < 0)
         return false;
-    const int to = ElementGrid::neighbour(m_inputs.focused, arrow, m_inputs.elementCount);
+    focusElement(ElementGrid::neighbour(m_inputs.focused, arrow, m_inputs.elementCount));
+    return true;
+}
+
+void TableController::focusElement(int index)
+{
     // The focus event reports the move back here; a window that is not active gets none, and the
     // ring must move all the same.
-    setFocused(to, true);
-    m_grid.button(to)->setFocus(Qt::TabFocusReason);
-    return true;
+    setFocused(index, true);
+    m_grid.button(index)->setFocus(Qt::TabFocusReason);
 }
 
 bool TableController::chooseWithKeyboard()

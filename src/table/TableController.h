@@ -38,6 +38,7 @@ public:
     void toggleLetters();
     // The timeline's year while it is open, nothing when it closes.
     void setYear(std::optional<int> year);
+    void setQuiz(const QuizMarks &marks);
 
     // A key typed while no text box has the focus: a letter extends the search, "\b" takes one
     // back. Returns whether the search took the key.
@@ -47,6 +48,7 @@ public:
     // The arrow keys: the focus moves to the neighbouring button in the table's geometry. False
     // when no element button has the focus, so that the key keeps its own meaning.
     bool moveFocus(Qt::Key arrow);
+    void focusElement(int index);
     // Enter: while searching, the first element found is chosen and the search ends; otherwise
     // the element with the focus is chosen. False when there is neither.
     bool chooseWithKeyboard();

@@ -109,7 +109,10 @@ bool TableLook::found(int index, const TableInputs &inputs) const
 ButtonLook TableLook::look(int index, const TableInputs &inputs) const
 {
     ButtonLook look;
-    if (inputs.colouring == TableInputs::StatesColouring) {
+    const QuizMarks &quiz = inputs.quiz;
+    if (quiz.hideStates) {
+        look.background = inputs.colours.unknown;
+    } else if (inputs.colouring == TableInputs::StatesColouring) {
         const std::optional<qint16> now = state(index, inputs);
         look.background = now ? inputs.colours.forState(*now) : inputs.colours.unknown;
         // The letters stand for the legend of states, which a property map replaces.
@@ -122,11 +125,16 @@ ButtonLook TableLook::look(int index, const TableInputs &inputs) const
             value ? maps::viridis(maps::position(scale(property, inputs.elementCount), *value))
                   : inputs.colours.unknown;
     }
+    if (quiz.flashing == index)
+        look.background = quiz.flashColour;
     look.text = readableTextOn(look.background);
-    const bool standing = known(index, inputs);
-    const bool hit = found(index, inputs);
+    // A quiz asks about the whole table; the search and the timeline wait till it ends.
+    const bool standing = quiz.active || known(index, inputs);
+    const bool hit = quiz.active || found(index, inputs);
     look.dimmed = !standing || !hit;
-    look.marked = !inputs.search.isEmpty() && standing && hit;
+    look.marked = quiz.active ? index == quiz.marked || index == quiz.flashing
+                              : !inputs.search.isEmpty() && standing && hit;
+    look.captionHidden = quiz.symbolHidden && index == quiz.marked;
     look.focusRing = index == inputs.focused;
     look.hidden = index > inputs.elementCount;
     return look;

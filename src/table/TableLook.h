@@ -12,6 +12,23 @@
 
 struct PropertyTables;
 
+// What a quiz question asks of the table.
+struct QuizMarks
+{
+    // While a quiz is open, a search and the timeline leave the table alone.
+    bool active = false;
+    // A state question stands: no state colours and no letters anywhere.
+    bool hideStates = false;
+    // The element asked about, framed, and whether its symbol is hidden.
+    int marked = -1;
+    bool symbolHidden = false;
+    // The right answer, shown for a moment in this colour.
+    int flashing = -1;
+    QColor flashColour;
+
+    bool operator==(const QuizMarks &) const = default;
+};
+
 // Everything that decides what an element button shows. The table controller holds the one copy;
 // a feature that changes how the table looks adds a field here and a rule to TableLook::look.
 struct TableInputs
@@ -37,6 +54,7 @@ struct TableInputs
     // The element button with the keyboard focus, -1 for none.
     int focused = -1;
     StateColours colours;
+    QuizMarks quiz;
 
     bool operator==(const TableInputs &) const = default;
 };

@@ -84,16 +84,17 @@ void ElementButton::paintEvent(QPaintEvent *)
     const int w = std::max(1, face.width() / 30);
     QFont font = this->font();
     font.setBold(true);
-    if (m_captionFont != font || m_caption.text() != text()) {
+    const QString caption = m_look.captionHidden ? QStringLiteral("?") : text();
+    if (m_captionFont != font || m_caption.text() != caption) {
         m_captionFont = font;
-        m_caption.setText(text());
+        m_caption.setText(caption);
         m_caption.setTextFormat(Qt::PlainText);
         m_caption.prepare(QTransform(), font);
     }
     painter.setFont(font);
     const QSizeF captionSize = m_caption.size();
-    const QPointF caption((face.width() - captionSize.width()) / 2,
-                          (face.height() - captionSize.height()) / 2);
+    const QPointF captionAt((face.width() - captionSize.width()) / 2,
+                            (face.height() - captionSize.height()) / 2);
     const QColor &background = m_look.background;
     // Lines of one pixel, filled rather than stroked: a stroke costs more than the whole face.
     const auto outline = [&painter](const QRect &r, const QColor &colour) {
@@ -107,7 +108,7 @@ void ElementButton::paintEvent(QPaintEvent *)
         // Empty: a faint outline and a faint symbol on whatever lies behind.
         outline(face, QColor(0, 0, 0, 70));
         painter.setPen(QColor(0, 0, 0, 70));
-        painter.drawStaticText(caption, m_caption);
+        painter.drawStaticText(captionAt, m_caption);
     } else {
         painter.fillRect(face, background);
         // A raised bevel, pressed in while the mouse holds the button.
@@ -119,7 +120,7 @@ void ElementButton::paintEvent(QPaintEvent *)
         painter.fillRect(face.width() - w, 0, w, face.height(), dark);
         outline(face, Qt::black);
         painter.setPen(m_look.text);
-        painter.drawStaticText(caption + (sunken ? QPointF(w, w) : QPointF()), m_caption);
+        painter.drawStaticText(captionAt + (sunken ? QPointF(w, w) : QPointF()), m_caption);
         if (!m_look.letter.isEmpty()) {
             QFont small = font;
             small.setPixelSize(std::max(1, face.height() / 4));

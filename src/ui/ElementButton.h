@@ -20,6 +20,8 @@ struct ButtonLook
     bool focusRing = false;
     // Not in the table at all: an element of the full table while the shorter one is in use.
     bool hidden = false;
+    // A question mark instead of the symbol: the element a quiz asks about.
+    bool captionHidden = false;
 
     bool operator==(const ButtonLook &) const = default;
 };

@@ -242,6 +242,28 @@ void picture(QPainter &painter, const QRectF &box)
     painter.drawEllipse(QPointF(a.right() - 2.5 * u, a.top() + 2.5 * u), 1.5 * u, 1.5 * u);
 }
 
+void quiz(QPainter &painter, const QRectF &box)
+{
+    // A sheet of three answers, the middle one ticked.
+    const QRectF a = square(box).adjusted(box.width() / 6, box.width() / 10, -box.width() / 6,
+                                          -box.width() / 10);
+    const qreal u = a.width() / 10;
+    painter.setPen(QPen(QColor(40, 40, 40), u * 0.6));
+    painter.setBrush(QColor(255, 255, 250));
+    painter.drawRect(a);
+    for (int i = 0; i < 3; ++i) {
+        const qreal y = a.top() + (2.5 + 3 * i) * u;
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(a.left() + u, y - u, 2 * u, 2 * u));
+        painter.drawLine(QPointF(a.left() + 4 * u, y), QPointF(a.right() - u, y));
+    }
+    painter.setPen(QPen(QColor(30, 140, 50), u * 1.1, Qt::SolidLine, Qt::RoundCap));
+    const qreal y = a.top() + 5.5 * u;
+    painter.drawPolyline(
+        QPolygonF({QPointF(a.left() + 0.8 * u, y), QPointF(a.left() + 1.9 * u, y + u),
+                   QPointF(a.left() + 3.6 * u, y - 1.6 * u)}));
+}
+
 void flagCroatia(QPainter &painter, const QRectF &box)
 {
     const QRectF area = flagArea(box, 2.0);

@@ -19,6 +19,7 @@ void play(QPainter &painter, const QRectF &box);
 void pause(QPainter &painter, const QRectF &box);
 void clock(QPainter &painter, const QRectF &box);
 void picture(QPainter &painter, const QRectF &box);
+void quiz(QPainter &painter, const QRectF &box);
 
 void flagCroatia(QPainter &painter, const QRectF &box);
 void flagUnitedKingdom(QPainter &painter, const QRectF &box);

@@ -82,7 +82,7 @@ void TestTable::everyButtonFollowsTheInputs()
     for (int sequence = 0; sequence < 1000; ++sequence) {
         QString steps;
         for (int step = 0; step < 20; ++step) {
-            const int operation = pick(14);
+            const int operation = pick(15);
             steps += QString::number(operation) + u' ';
             chosen = -1;
             int expectChosen = -1;
@@ -155,6 +155,17 @@ void TestTable::everyButtonFollowsTheInputs()
                 model.kelvinScale = !model.kelvinScale;
                 t.controller.setKelvinScale(model.kelvinScale);
                 break;
+            case 13: {
+                QuizMarks &quiz = model.quiz;
+                quiz.active = pick(3) != 0;
+                quiz.hideStates = quiz.active && pick(2);
+                quiz.marked = quiz.active ? pick(ElementGrid::ButtonCount) : -1;
+                quiz.symbolHidden = pick(2);
+                quiz.flashing = quiz.active && pick(2) ? pick(ElementGrid::ButtonCount) : -1;
+                quiz.flashColour = QColor::fromRgb(quint32(random()) & 0xffffff);
+                t.controller.setQuiz(quiz);
+                break;
+            }
             default:
                 model.elementCount = model.elementCount == 109 ? 118 : 109;
                 t.controller.setElementCount(model.elementCount);
