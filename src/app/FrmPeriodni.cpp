@@ -13,6 +13,7 @@
 #include "config/FrmConfig.h"
 #include "config/NumberRule.h"
 #include "elements/ElementDatabase.h"
+#include "lang/QtTranslations.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/ThermometerPanel.h"
 #include "ui/DesignSurface.h"
@@ -496,6 +497,7 @@ void FrmPeriodni::SetLanguage()
 {
     const int language = m_state.languageIndex();
     m_tools->hideHelp();
+    pse::lang::useQtTranslations(language);
     setWindowTitle(pse::lang::text(pse::lang::TextId::MainTitle, language));
     m_imgIzlaz->setToolTip(pse::lang::text(pse::lang::TextId::TipExit, language));
     m_grid->applyLanguage(language);
