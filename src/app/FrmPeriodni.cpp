@@ -20,6 +20,7 @@
 #include "ui/DesktopSeam.h"
 #include "ui/DrawnButton.h"
 #include "ui/ElementButton.h"
+#include "ui/FullScreen.h"
 #include "ui/Glyphs.h"
 #include "version/Version.h"
 
@@ -174,7 +175,7 @@ void FrmPeriodni::showSettings()
 
 void FrmPeriodni::toggleFullScreen()
 {
-    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    FullScreen::of(this).toggle();
 }
 
 void FrmPeriodni::toggleStateLetters()
