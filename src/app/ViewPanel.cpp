@@ -2,6 +2,7 @@
 
 #include "ui/DesignSurface.h"
 #include "ui/DrawnButton.h"
+#include "ui/FittingComboBox.h"
 #include "ui/Glyphs.h"
 #include "ui/GradientBar.h"
 
@@ -31,7 +32,7 @@ QString scaleEnd(double value)
 ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
     : QObject(parent)
     , m_surface(surface)
-    , m_cboBoje(new QComboBox(surface))
+    , m_cboBoje(new FittingComboBox(surface))
 {
     m_cboBoje->setObjectName(QStringLiteral("cboBoje"));
     m_cboBoje->setFocusPolicy(Qt::StrongFocus);

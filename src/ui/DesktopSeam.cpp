@@ -1,5 +1,7 @@
 #include "ui/DesktopSeam.h"
 
+#include "ui/DesignSurface.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -9,14 +11,22 @@
 
 void DesktopSeam::showMessage(QWidget *parent, const QString &text, Icon icon, const QString &title)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? programTitle() : title);
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setIcon(icon == Icon::Information   ? QMessageBox::Information
-                : icon == Icon::Exclamation ? QMessageBox::Warning
-                                            : QMessageBox::NoIcon);
-    box.exec();
+    messageBox(parent, text, icon, title)->exec();
+}
+
+std::unique_ptr<QMessageBox> DesktopSeam::messageBox(QWidget *parent, const QString &text,
+                                                     Icon icon, const QString &title)
+{
+    auto box = std::make_unique<QMessageBox>(parent);
+    if (const DesignSurface *surface = DesignSurface::of(parent))
+        box->setFont(surface->designFont(box->font(), 9.75));
+    box->setWindowTitle(title.isEmpty() ? programTitle() : title);
+    box->setText(text);
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setIcon(icon == Icon::Information   ? QMessageBox::Information
+                 : icon == Icon::Exclamation ? QMessageBox::Warning
+                                             : QMessageBox::NoIcon);
+    return box;
 }
 
 QString DesktopSeam::chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,

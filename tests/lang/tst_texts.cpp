@@ -88,11 +88,16 @@ void TestTexts::qtTextsFollowTheFlags_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("undo");     // a text box's context menu
     QTest::addColumn<QString>("fileName"); // the save dialog
-    QTest::newRow("Croatian") << 0 << "&Poništi" << "&Ime datoteke:";
-    QTest::newRow("German") << 2 << "&Rückgängig" << "Datei&name:";
-    QTest::newRow("French") << 3 << "&Annuler" << "&Nom de fichier :";
-    QTest::newRow("Italian") << 4 << "Ann&ulla" << "&Nome del file:";
-    QTest::newRow("English, and back from another") << 1 << "&Undo" << "File &name:";
+    QTest::newRow("Croatian") << 0 << "&Poništi"
+                              << "&Ime datoteke:";
+    QTest::newRow("German") << 2 << "&Rückgängig"
+                            << "Datei&name:";
+    QTest::newRow("French") << 3 << "&Annuler"
+                            << "&Nom de fichier :";
+    QTest::newRow("Italian") << 4 << "Ann&ulla"
+                             << "&Nome del file:";
+    QTest::newRow("English, and back from another") << 1 << "&Undo"
+                                                    << "File &name:";
 }
 
 void TestTexts::qtTextsFollowTheFlags()
