@@ -36,13 +36,13 @@ constexpr int CaptionLeft = 105;
 constexpr int ValueLeft = 225;
 constexpr int RightMargin = 75;
 // Each a line's full height, accents and descenders included.
-constexpr int CaptionHeight = 195;
-constexpr int ValueHeight = 265;
+constexpr int CaptionHeight = 190;
+constexpr int ValueHeight = 260;
 constexpr qreal CaptionPoints = 8;
 constexpr qreal ValuePoints = 11;
 const QColor CaptionColour(0, 0, 128);
 
-// The viewport is 50 twips taller than a page, so every page keeps its first 55 twips empty and the
+// The viewport is 50 twips taller than a page, so every page keeps its first 50 twips empty and the
 // next page's first caption never peeks in at the bottom.
 constexpr int rowTop(int page, int offset)
 {
@@ -125,7 +125,7 @@ void InfoPanel::createTile(DesignSurface *surface)
     m_lblBroj = tileLabel(new QLabel(m_picElement), "lblBroj", QRect(75, 30, 1230, 300), 12,
                           Qt::AlignLeft | Qt::AlignVCenter, TextId::TipAtomicNumber);
     // Every symbol on one baseline, low enough that the tail of a "g" stays on the tile.
-    m_lblSimbol = tileLabel(new QLabel(m_picElement), "lblSimbol", QRect(30, 300, 1320, 660), 30,
+    m_lblSimbol = tileLabel(new QLabel(m_picElement), "lblSimbol", QRect(30, 300, 1320, 700), 30,
                             Qt::AlignHCenter | Qt::AlignBottom, TextId::TipSymbol);
     QFont bold = m_lblSimbol->font();
     bold.setBold(true);
@@ -133,7 +133,7 @@ void InfoPanel::createTile(DesignSurface *surface)
     m_lblIme = new FittingLabel(m_picElement);
     tileLabel(m_lblIme, "lblIme", QRect(30, 950, 1320, 250), 9.75, Qt::AlignCenter,
               TextId::TipName);
-    m_lblAtomMas = tileLabel(new QLabel(m_picElement), "lblAtomMas", QRect(30, 1160, 1320, 215),
+    m_lblAtomMas = tileLabel(new QLabel(m_picElement), "lblAtomMas", QRect(30, 1148, 1320, 230),
                              9.75, Qt::AlignCenter, TextId::TipAtomicMass);
 }
 
@@ -197,16 +197,16 @@ void InfoPanel::createPanel(DesignSurface *surface)
     // Page 1: the atom and its history. The longest configurations are shown in smaller type
     // rather than cut; the discoverers, up to five names, take the rest of the page, wrapped.
     m_lblElConfig = valueLabel<FittingLabel>("lblElConfig", "imeElektron",
-                                             TextId::CaptionConfiguration, rowTop(0, 55));
+                                             TextId::CaptionConfiguration, rowTop(0, 50));
     m_lblGodOtkrice =
-        valueLabel("lblGodOtkrice", "imeOtkrice", TextId::CaptionDiscovery, rowTop(0, 515));
+        valueLabel("lblGodOtkrice", "imeOtkrice", TextId::CaptionDiscovery, rowTop(0, 500));
     m_txtOtkrio = new FittingTextBox(m_fraSvojstva);
     m_txtOtkrio->setObjectName(QStringLiteral("txtOtkrio"));
     m_txtOtkrio->setFocusPolicy(Qt::ClickFocus);
     QPalette clear = m_txtOtkrio->palette();
     clear.setColor(QPalette::Base, Qt::transparent);
     m_txtOtkrio->setPalette(clear);
-    const int discoverersTop = rowTop(0, 515) + CaptionHeight + ValueHeight + 15;
+    const int discoverersTop = rowTop(0, 500) + CaptionHeight + ValueHeight + 15;
     surface->place(m_txtOtkrio,
                    QRect(ValueLeft, discoverersTop, ViewportWidth - ValueLeft - RightMargin,
                          rowTop(1, -10) - discoverersTop),
@@ -220,31 +220,31 @@ void InfoPanel::createPanel(DesignSurface *surface)
 
     // Page 3: heat.
     m_lblTopTaljenja =
-        valueLabel("lblTopTaljenja", "imeTopTaljenja", TextId::CaptionHeatOfFusion, rowTop(2, 55),
+        valueLabel("lblTopTaljenja", "imeTopTaljenja", TextId::CaptionHeatOfFusion, rowTop(2, 50),
                    QStringLiteral("kJ / mol"), units::heat, "heatOfFusionUnit");
     m_lblTopVrenja = valueLabel("lblTopVrenja", "imeTopVrenja", TextId::CaptionHeatOfVaporisation,
-                                rowTop(2, 515), QStringLiteral("kJ /mol"), units::heat,
+                                rowTop(2, 500), QStringLiteral("kJ /mol"), units::heat,
                                 "heatOfVaporisationUnit");
     m_lblTopVodljiv = valueLabel(
-        "lblTopVodljiv", "imeTopVodljiv", TextId::CaptionThermalConductivity, rowTop(2, 975),
+        "lblTopVodljiv", "imeTopVodljiv", TextId::CaptionThermalConductivity, rowTop(2, 950),
         QStringLiteral("W / m K"), units::thermalConductivity, "thermalConductivityUnit");
 
     // Page 4: chemistry.
-    m_lblOxidBroj = valueLabel("lblOxidBroj", "imeOxid", TextId::CaptionOxidation, rowTop(3, 55));
+    m_lblOxidBroj = valueLabel("lblOxidBroj", "imeOxid", TextId::CaptionOxidation, rowTop(3, 50));
     m_lblElektroNeg = valueLabel("lblElektroNeg", "imeElNegativ", TextId::CaptionElectronegativity,
-                                 rowTop(3, 515), QStringLiteral("Pauling"),
+                                 rowTop(3, 500), QStringLiteral("Pauling"),
                                  units::electronegativity, "electronegativityUnit");
-    m_lblRadijus = valueLabel("lblRadijus", "imeRadijus", TextId::CaptionRadius, rowTop(3, 975),
+    m_lblRadijus = valueLabel("lblRadijus", "imeRadijus", TextId::CaptionRadius, rowTop(3, 950),
                               QStringLiteral("pm"), units::radius, "radiusUnit");
 
     // Page 5: the element in bulk.
     m_lblElVodljiv = valueLabel(
-        "lblElVodljiv", "imeElVodljiv", TextId::CaptionElectricalConductivity, rowTop(4, 55),
+        "lblElVodljiv", "imeElVodljiv", TextId::CaptionElectricalConductivity, rowTop(4, 50),
         QStringLiteral("S / m"), units::electricalConductivity, "electricalConductivityUnit");
     m_lblMolVolumen =
-        valueLabel("lblMolVolumen", "imeMolVolumen", TextId::CaptionMolarVolume, rowTop(4, 515),
+        valueLabel("lblMolVolumen", "imeMolVolumen", TextId::CaptionMolarVolume, rowTop(4, 500),
                    QStringLiteral("cm3 / mol"), units::molarVolume, "molarVolumeUnit");
-    m_lblGustoca = valueLabel("lblGustoca", "imeGustoca", TextId::CaptionDensity, rowTop(4, 975),
+    m_lblGustoca = valueLabel("lblGustoca", "imeGustoca", TextId::CaptionDensity, rowTop(4, 950),
                               QStringLiteral("g / cm3 (20°C)"), units::density, "densityUnit");
     m_densityUnit = m_units.back();
 

@@ -1,4 +1,5 @@
 #include "app/PropertyMaps.h"
+#include "app/ScaleText.h"
 #include "support/TestWindow.h"
 #include "temperature/PropertyTables.h"
 
@@ -29,6 +30,8 @@ class TestViews : public QObject
 private slots:
     void scales_data();
     void scales();
+    void scaleTexts_data();
+    void scaleTexts();
     void propertyViewAndBack();
     void timeline_data();
     void timeline();
@@ -72,6 +75,44 @@ void TestViews::scales()
     const double middle = logarithmic ? std::sqrt(min * max) : (min + max) / 2;
     QCOMPARE(float(maps::position(scale, middle)), 0.5f);
     QVERIFY(!maps::value(p, without, tables).has_value());
+}
+
+void TestViews::scaleTexts_data()
+{
+    using scaletext::Quantity;
+    QTest::addColumn<Quantity>("quantity");
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<bool>("kelvin");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("spoken"); // both ends as the bar shows them, in unit "u"
+    const auto temperature = Quantity::Temperature, plain = Quantity::Plain;
+    QTest::newRow("years") << Quantity::Year << 1650.0 << 1984.0 << true << "en"
+                           << "1650 – 1984 u";
+    QTest::newRow("kelvin") << temperature << -272.2 << 3550.0 << true << "hr"
+                            << "0,96 – 3823 K";
+    QTest::newRow("Celsius") << temperature << -272.2 << 3550.0 << false << "en"
+                             << "-272 – 3550 °C";
+    QTest::newRow("scientific") << plain << 5e-16 << 6.3e7 << true << "de"
+                                << "5,0 E-16 – 6,3 E+07 u";
+    QTest::newRow("from 0.01 to 10000") << plain << 0.01 << 10000.0 << false << "en"
+                                        << "0.01 – 1.0 E+04 u";
+    QTest::newRow("under 0.01 and 10000") << plain << 0.00999 << 9876.5 << false << "en"
+                                          << "9.99 E-03 – 9877 u";
+}
+
+void TestViews::scaleTexts()
+{
+    QFETCH(scaletext::Quantity, quantity);
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(bool, kelvin);
+    QFETCH(QString, locale);
+    QFETCH(QString, spoken);
+    const auto texts =
+        scaletext::ends(quantity, min, max, QStringLiteral("u"), kelvin, QLocale(locale));
+    QCOMPARE(texts.min + QStringLiteral(" – ") + texts.max, spoken);
+    QCOMPARE(texts.spoken, spoken);
 }
 
 void TestViews::propertyViewAndBack()
