@@ -1,7 +1,7 @@
 # The program's place on a Linux desktop (desktop entry, icon, AppStream metadata, manual pages,
-# the changelog and copyright Debian expects) and the Debian package built from the install rules
-# with CPack: `cpack -G DEB` in a configured build folder. Included from the root CMakeLists.txt
-# after its install rules, and only when the program is built.
+# the README, the changelog and copyright Debian expects) and the Debian package built from the
+# install rules with CPack: `cpack -G DEB` in a configured build folder. Included from the root
+# CMakeLists.txt after its install rules, and only when the program is built.
 
 set(PSE_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
@@ -31,6 +31,11 @@ if(UNIX AND NOT APPLE)
   install(FILES ${PSE_PACKAGING_DIR}/quon-pse.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PSE_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  # The information box names this folder for the README (the sources of the element data, the
+  # calculator's syntax, the configuration keys); the help files lie beside it to be read or
+  # printed without the program.
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/resources/Help.txt
+                ${PROJECT_SOURCE_DIR}/resources/Pomoc.txt DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES ${PSE_PACKAGING_DIR}/lintian-overrides
           DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME quon-pse)
 

@@ -29,8 +29,9 @@ for file in usr/bin/quon-pse usr/bin/quon-pse-cli \
     usr/share/quon-pse/Help.txt usr/share/quon-pse/Pomoc.txt usr/share/quon-pse/quon-pse.html \
     usr/share/applications/quon-pse.desktop usr/share/icons/hicolor/scalable/apps/quon-pse.svg \
     usr/share/metainfo/quon-pse.metainfo.xml usr/share/doc/quon-pse/copyright \
-    usr/share/doc/quon-pse/changelog.gz usr/share/man/man1/quon-pse.1.gz \
-    usr/share/man/man1/quon-pse-cli.1.gz; do
+    usr/share/doc/quon-pse/README.md usr/share/doc/quon-pse/Help.txt \
+    usr/share/doc/quon-pse/Pomoc.txt usr/share/doc/quon-pse/changelog.gz \
+    usr/share/man/man1/quon-pse.1.gz usr/share/man/man1/quon-pse-cli.1.gz; do
     grep -qxF "./$file" <<<"$paths" || fail "missing from the package: /$file"
 done
 not_root=$(awk '$2 != "root/root" {print $6}' <<<"$listing")

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes src/elements/ElementTable.cpp, the compiled-in data of the elements 1..109.
+"""Writes src/elements/ElementTable.cpp, the compiled-in data of the elements 1..118.
 
 Run it from anywhere with Debian's system Python:
 
@@ -15,11 +15,22 @@ Inputs (only needed when the table is regenerated; the build uses the committed 
     fusion and vaporisation, thermal and electrical conductivities, metallic radii, gas densities
     and oxidation states, from general handbook values (CRC Handbook of Chemistry and Physics
     kind), plus corrections where bodr is wrong or incomplete.
+  - Darmstadtium (110) to oganesson (118), which the program shows only when the full table is
+    chosen: their names as IUPAC gave them (2003 to 2016) in the national chemical societies'
+    spellings (Hrvatsko kemijsko društvo, GDCh, Société chimique de France, Società Chimica
+    Italiana); the laboratories of discovery as the IUPAC/IUPAP Joint Working Party credited them
+    (its reports in Pure and Applied Chemistry of 2001, 2003, 2009, 2011 and 2016); discovery
+    years from bodr where it has the credited claim; electron configurations as calculated
+    (relativistic predictions), since none of the nine has been measured.
+
+Besides writing the table, the script compares it with the two packages, which are independent of
+the hand-kept tables, and stops at any difference that is not listed with its reason (check()).
 
 Python standard library only, besides periodictable itself.
 """
 
 import os
+import re
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
@@ -29,15 +40,20 @@ import periodictable
 BODR_ELEMENTS = "/usr/share/bodr/elements.xml"
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUTPUT = os.path.join(HERE, "..", "src", "elements", "ElementTable.cpp")
+# The calculator's atomic masses, kept by hand; check() compares the mass numbers of the elements
+# after meitnerium with the packages.
+ENGINE_MASSES = os.path.join(HERE, "..", "src", "calc", "engine", "AtomicMassTable.cpp")
 
 # Atomic number order is the lookup order, so this list is the key column.
 SYMBOLS = (
     "H He Li Be B C N O F Ne Na Mg Al Si P S Cl Ar K Ca Sc Ti V Cr Mn Fe Co Ni Cu Zn Ga Ge As Se "
     "Br Kr Rb Sr Y Zr Nb Mo Tc Ru Rh Pd Ag Cd In Sn Sb Te I Xe Cs Ba La Ce Pr Nd Pm Sm Eu Gd Tb "
     "Dy Ho Er Tm Yb Lu Hf Ta W Re Os Ir Pt Au Hg Tl Pb Bi Po At Rn Fr Ra Ac Th Pa U Np Pu Am Cm "
-    "Bk Cf Es Fm Md No Lr Rf Db Sg Bh Hs Mt"
+    "Bk Cf Es Fm Md No Lr Rf Db Sg Bh Hs Mt Ds Rg Cn Nh Fl Mc Lv Ts Og"
 ).split()
-assert len(SYMBOLS) == 109
+assert len(SYMBOLS) == 118
+# The table the program shows by default ends at meitnerium.
+CLASSIC_COUNT = 109
 
 # symbol: (Croatian, English, German, French, Italian)
 NAMES = {
@@ -150,10 +166,23 @@ NAMES = {
     "Bh": ("Bohrij", "Bohrium", "Bohrium", "Bohrium", "Bohrio"),
     "Hs": ("Hasij", "Hassium", "Hassium", "Hassium", "Hassio"),
     "Mt": ("Meitnerij", "Meitnerium", "Meitnerium", "Meitnerium", "Meitnerio"),
+    "Ds": ("Darmstadtij", "Darmstadtium", "Darmstadtium", "Darmstadtium", "Darmstadtio"),
+    "Rg": ("Rendgenij", "Roentgenium", "Roentgenium", "Roentgenium", "Roentgenio"),
+    "Cn": ("Kopernicij", "Copernicium", "Copernicium", "Copernicium", "Copernicio"),
+    "Nh": ("Nihonij", "Nihonium", "Nihonium", "Nihonium", "Nihonio"),
+    "Fl": ("Flerovij", "Flerovium", "Flerovium", "Flérovium", "Flerovio"),
+    "Mc": ("Moskovij", "Moscovium", "Moscovium", "Moscovium", "Moscovio"),
+    "Lv": ("Livermorij", "Livermorium", "Livermorium", "Livermorium", "Livermorio"),
+    "Ts": ("Tenes", "Tennessine", "Tenness", "Tennesse", "Tennesso"),
+    "Og": ("Oganeson", "Oganesson", "Oganesson", "Oganesson", "Oganesson"),
 }
 
 GSI = "Peter Armbruster, Gottfried Münzenberg, GSI Darmstadt (D)"
 DUBNA_BERKELEY = "Georgy Flyorov (RUS), JINR Dubna (RUS), Albert Ghiorso (USA), LBL Berkeley (USA)"
+# From darmstadtium on, IUPAC credits laboratories and collaborations, not persons.
+GSI_LAB = "GSI Darmstadt (D)"
+DUBNA_LIVERMORE = "JINR Dubna (RUS), LLNL Livermore (USA)"
+DUBNA_LIVERMORE_OAK_RIDGE = DUBNA_LIVERMORE + ", ORNL Oak Ridge (USA)"
 
 # Discoverer entries, "Name (country)" joined by ", ". bodr lists the names, but without country
 # codes of this form, with several wrong attributions and nothing for some elements, so the entries
@@ -264,6 +293,15 @@ DISCOVERERS = {
     "Bh": GSI,
     "Hs": GSI,
     "Mt": GSI,
+    "Ds": GSI_LAB,
+    "Rg": GSI_LAB,
+    "Cn": GSI_LAB,
+    "Nh": "RIKEN Wako (J)",
+    "Fl": DUBNA_LIVERMORE,
+    "Mc": DUBNA_LIVERMORE_OAK_RIDGE,
+    "Lv": DUBNA_LIVERMORE,
+    "Ts": DUBNA_LIVERMORE_OAK_RIDGE,
+    "Og": DUBNA_LIVERMORE,
 }
 
 # Years before the common era for the metals of antiquity (bodr only says "ancient").
@@ -289,6 +327,10 @@ YEAR_FIXES = {
     "Rn": 1900,
     "Am": 1944,
     "Fm": 1952,
+    # bodr's 2003 is the Dubna claim that IUPAC did not accept; RIKEN's first atom was made in 2004.
+    "Nh": 2004,
+    # bodr has none: the Dubna, Oak Ridge and Livermore report of 2010.
+    "Ts": 2010,
 }
 
 # Configurations bodr has wrong or lacks, in its own notation (core symbol without brackets).
@@ -299,7 +341,20 @@ CONFIG_FIXES = {
     "Bh": "Rn 5f14 6d5 7s2",
     "Hs": "Rn 5f14 6d6 7s2",
     "Mt": "Rn 5f14 6d7 7s2",
+    "Ds": "Rn 5f14 6d8 7s2",
+    "Rg": "Rn 5f14 6d9 7s2",
+    "Cn": "Rn 5f14 6d10 7s2",
+    "Nh": "Rn 5f14 6d10 7s2 7p1",
+    "Fl": "Rn 5f14 6d10 7s2 7p2",
+    "Mc": "Rn 5f14 6d10 7s2 7p3",
+    "Lv": "Rn 5f14 6d10 7s2 7p4",
+    "Ts": "Rn 5f14 6d10 7s2 7p5",
+    "Og": "Rn 5f14 6d10 7s2 7p6",
 }
+
+# Configurations that are calculated, not measured: the panel marks them as predicted. Only the
+# elements beyond the default table carry the mark, so that the 109-element table reads as before.
+PREDICTED_CONFIGS = set(SYMBOLS[CLASSIC_COUNT:])
 
 # Pauling electronegativities bodr lacks (estimates as usually tabulated).
 ELECTRONEGATIVITY_FILLS = {
@@ -501,6 +556,8 @@ FIXED = {
 
 
 def read_bodr():
+    """bodr's fields by atomic number: its ids still carry the provisional symbols (Uut, Uup, Uus,
+    Uuo), and it files livermorium under the id "Fl"."""
     ns = {"c": "http://www.xml-cml.org/schema"}
     data = {}
     for atom in ET.parse(BODR_ELEMENTS).getroot().findall("c:atom", ns):
@@ -509,7 +566,7 @@ def read_bodr():
             ref = child.get("dictRef")
             if ref is not None:
                 fields[ref] = child.get("value") if child.tag.endswith("label") else child.text
-        data[atom.get("id")] = fields
+        data[int(fields["bo:atomicNumber"])] = fields
     return data
 
 
@@ -543,8 +600,7 @@ def build_rows():
     bodr = read_bodr()
     rows = []
     for number, sym in enumerate(SYMBOLS, start=1):
-        b = bodr[sym]
-        assert int(b["bo:atomicNumber"]) == number, sym
+        b = bodr[number]
         pt = periodictable.elements[number]
         assert pt.symbol == sym, sym
 
@@ -602,6 +658,7 @@ def build_rows():
             row["molarVolume"] = trim_number(str(pt.mass / float(row["density"])))
 
         row.update(FIXED.get(sym, {}))
+        row["electronConfigPredicted"] = sym in PREDICTED_CONFIGS
         rows.append(row)
     return rows
 
@@ -617,6 +674,55 @@ FLOAT_FIELDS = {
     "thermalConductivity", "electricalConductivity", "molarVolume",
 }
 
+# Where the packages differ from the program's data on purpose. Anything else check() finds is an
+# error in a hand-kept table or a changed package.
+KNOWN_DIFFERENCES = {
+    # periodictable spells the American way.
+    ("name", "periodictable", "Al"): "aluminium is the IUPAC spelling",
+    ("name", "periodictable", "Cs"): "caesium is the IUPAC spelling",
+    # bodr predates the names of 2016.
+    ("name", "bodr", "Nh"): "provisional name ununtrium",
+    ("name", "bodr", "Mc"): "provisional name ununpentium",
+    ("name", "bodr", "Ts"): "provisional name ununseptium",
+    ("name", "bodr", "Og"): "provisional name ununoctium",
+    # Longest-lived known isotopes found after the packages' data were taken.
+    ("mass number", "bodr", "Nh"): "286Nh (about 10 s) was first seen in 2010",
+    ("mass number", "bodr", "Mc"): "290Mc (about 0.65 s) outlives 289Mc",
+    ("mass number", "periodictable", "Rg"): "an early isotope; 282Rg lives about 100 s",
+    ("mass number", "periodictable", "Mc"): "290Mc (about 0.65 s) outlives 289Mc",
+}
+
+
+def engine_mass_numbers():
+    """The whole mass numbers of the calculator's table by atomic number."""
+    with open(ENGINE_MASSES, encoding="utf-8") as source:
+        rows = re.findall(r"\{(\d+)\.0, 0\},\s*// (\d+)", source.read())
+    return {int(number): int(mass) for mass, number in rows}
+
+
+def check(rows):
+    """Compares the rows with bodr and python3-periodictable; returns the unexplained differences."""
+    bodr = read_bodr()
+    masses = engine_mass_numbers()
+    problems = []
+
+    def compare(what, source, sym, ours, theirs):
+        if ours != theirs and (what, source, sym) not in KNOWN_DIFFERENCES:
+            problems.append("%s of %s: %r here, %r in %s" % (what, sym, ours, theirs, source))
+
+    for number, row in enumerate(rows, start=1):
+        sym = row["symbol"]
+        b = bodr[number]
+        pt = periodictable.elements[number]
+        compare("symbol", "periodictable", sym, sym, pt.symbol)
+        compare("name", "periodictable", sym, row["nameEN"].lower(), pt.name)
+        compare("name", "bodr", sym, row["nameEN"], b["bo:name"])
+        if number > CLASSIC_COUNT:
+            compare("mass number", "bodr", sym, masses.get(number), int(b["bo:mass"]))
+            compare("mass number", "periodictable", sym, masses.get(number), int(pt.mass))
+    return problems
+
+
 HEADER = """\
 // Generated by tools/gen_element_table.py; edit the script, not this file.
 //
@@ -627,12 +733,17 @@ HEADER = """\
 // thermal and electrical conductivities, metallic radii, gas densities and oxidation states are
 // general handbook values (CRC Handbook of Chemistry and Physics kind). A 0 or an empty text means
 // that no value is held.
+//
+// Darmstadtium (110) to oganesson (118): names as IUPAC gave them, in the spellings of the
+// national chemical societies; the laboratories of discovery as the IUPAC/IUPAP Joint Working
+// Party credited them; calculated electron configurations, marked as predicted.
 
 #include "elements/ElementDatabase.h"
 
+#include <algorithm>
 #include <iterator>
 
-std::span<const ElementRecord> allElements()
+std::span<const ElementRecord> allElements(std::size_t count)
 {
     // A plain array without a declared size, so that a missing or extra row fails the build.
     static const ElementRecord table[] = {
@@ -640,14 +751,17 @@ std::span<const ElementRecord> allElements()
 
 FOOTER = """\
     };
-    static_assert(std::size(table) == elementCount);
-    return table;
+    static_assert(std::size(table) == fullElementCount);
+    return std::span(table).first(std::min(count, std::size(table)));
 }
 """
 
 
 def main():
     rows = build_rows()
+    problems = check(rows)
+    if problems:
+        sys.exit("the data differ from the packages:\n  " + "\n  ".join(problems))
     lines = [HEADER]
     for number, row in enumerate(rows, start=1):
         values = []
@@ -656,6 +770,10 @@ def main():
                 values.append(float_literal(row[field]))
             else:
                 values.append(c_string(row[field]))
+        # The flag is left to its default where it is false, so the rows of the 109-element
+        # table read as they always have.
+        if row["electronConfigPredicted"]:
+            values.append("true")
         lines.append("        // %d\n        {%s},\n" % (number, ", ".join(values)))
     lines.append(FOOTER)
     with open(OUTPUT, "w", encoding="utf-8") as out:

@@ -30,6 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     engine.setNumberMode(static_cast<short>((flags >> 4) % 3));
     engine.setDecimals((flags >> 6) * 4);
     engine.memoryValue = (flags & 0x80) ? 2.5 : 0.0;
+    // The full table's symbols and case rules too.
+    engine.elementCount = (flags & 0x20) ? fullElementCount : elementCount;
 
     const std::function<double()> half = [] { return 0.5; };
     const pse::EvaluationSettings settings{engine.angleUnit, engine.decimalSeparator, &half};

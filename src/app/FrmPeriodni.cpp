@@ -1,19 +1,20 @@
 #include "app/FrmPeriodni.h"
 
-#include "app/ElementGrid.h"
 #include "app/InfoPanel.h"
 #include "app/KeyHandler.h"
 #include "app/ProgramFolders.h"
-#include "app/PropertyMaps.h"
 #include "app/TableLabels.h"
+#include "app/TablePicture.h"
 #include "app/ToolPanel.h"
 #include "app/ViewPanel.h"
 #include "calc/CalculatorPanel.h"
 #include "config/ConfigStore.h"
 #include "config/FrmConfig.h"
-#include "config/NumberRule.h"
 #include "elements/ElementDatabase.h"
 #include "lang/QtTranslations.h"
+#include "table/ElementGrid.h"
+#include "table/PropertyMaps.h"
+#include "table/TableController.h"
 #include "temperature/SweepPanel.h"
 #include "temperature/ThermometerPanel.h"
 #include "ui/DesignSurface.h"
@@ -22,14 +23,11 @@
 #include "ui/ElementButton.h"
 #include "ui/FullScreen.h"
 #include "ui/Glyphs.h"
+#include "ui/NumberRule.h"
 #include "version/Version.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QPainter>
-#include <QRegularExpression>
 
 FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent)
     : QMainWindow(parent)
@@ -46,6 +44,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     m_surface->resizeBeforeShow(size);
 
     m_grid = new ElementGrid(m_surface, this);
+    m_table = new TableController(*m_grid, m_state.tables, this);
     m_tableLabels = new TableLabels(m_surface, this);
     m_info = new InfoPanel(m_surface, this);
     m_thermometer = new ThermometerPanel(m_surface, m_state.temperature, m_state.settings, this);
@@ -53,7 +52,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
         new SweepPanel(m_surface, m_state.temperature, m_state.settings, *m_thermometer, this);
     m_tools = new ToolPanel(m_surface, m_seam, this);
     m_views = new ViewPanel(m_surface, this);
-    m_keys = new KeyHandler(*this);
+    m_keys = new KeyHandler(*this, *m_table);
 
     m_imgIzlaz = new DrawnButton(glyph::exit, DrawnButton::Face::Plain, m_surface);
     m_imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
@@ -69,6 +68,10 @@ FrmPeriodni::~FrmPeriodni()
 {
     // The dialog works on the state and the store, which go before the window's children do.
     delete m_config;
+    // The controller hears the buttons' focus leave as they are destroyed one by one; it goes
+    // first, with the key handler that calls it.
+    delete m_keys;
+    delete m_table;
 }
 
 void FrmPeriodni::closeEvent(QCloseEvent *event)
@@ -81,7 +84,15 @@ void FrmPeriodni::closeEvent(QCloseEvent *event)
 void FrmPeriodni::connectPanels()
 {
     connect(m_imgIzlaz, &QAbstractButton::clicked, this, &FrmPeriodni::imgIzlaz_Click);
-    connect(m_grid, &ElementGrid::elementClicked, this, &FrmPeriodni::cmdElement_Click);
+    connect(m_table, &TableController::elementChosen, this, &FrmPeriodni::cmdElement_Click);
+    connect(m_table, &TableController::repainted, this, &FrmPeriodni::copyTileColour);
+    connect(m_table, &TableController::legendChanged, this, &FrmPeriodni::showLegend);
+    connect(m_table, &TableController::searchChanged, m_views, &ViewPanel::showSearch);
+    // A map on which the temperature changes nothing makes no sense under a running sweep.
+    connect(m_table, &TableController::colouringChanged, this, [this](int colouring) {
+        if (colouring != TableInputs::StatesColouring)
+            m_sweep->stopSweep();
+    });
     connect(m_grid, &ElementGrid::elementRightClicked, this, [this](int index, const QPoint &at) {
         cmdElement_MouseUp(index, Qt::RightButton, at);
     });
@@ -89,8 +100,10 @@ void FrmPeriodni::connectPanels()
     connect(m_thermometer, &ThermometerPanel::temperatureChanged, this,
             &FrmPeriodni::refreshStateColours);
     // The element is shown again in the new unit, also while the calculator is open.
-    connect(m_thermometer, &ThermometerPanel::unitSwitched, this,
-            [this] { showInPanel(m_info->shownIndex()); });
+    connect(m_thermometer, &ThermometerPanel::unitSwitched, this, [this] {
+        m_table->setKelvinScale(m_state.temperature.kelvinScale);
+        showInPanel(m_info->shownIndex());
+    });
     // Someone has taken the thermometer in hand: the sweep must not end the program behind them.
     connect(m_thermometer, &ThermometerPanel::bulbReleased, this,
             [this] { m_state.settings.AutoClose = 0; });
@@ -102,9 +115,10 @@ void FrmPeriodni::connectPanels()
     connect(m_sweep, &SweepPanel::valuesAccepted, this, &FrmPeriodni::storeSweepValues);
 
     connect(m_tools, &ToolPanel::toolClicked, this, &FrmPeriodni::cmdIzbornik_Click);
-    connect(m_views, &ViewPanel::viewChosen, this, &FrmPeriodni::setView);
+    connect(m_views, &ViewPanel::viewChosen, m_table, &TableController::setColouring);
     connect(m_views, &ViewPanel::timelineToggled, this, &FrmPeriodni::toggleTimeline);
-    connect(m_views, &ViewPanel::yearChanged, this, &FrmPeriodni::applyDimming);
+    connect(m_views, &ViewPanel::yearChanged, m_table,
+            [this](int year) { m_table->setYear(year); });
     connect(m_views, &ViewPanel::exportWanted, this, &FrmPeriodni::exportPicture);
     // The flags are imgHR_Click .. imgIT_Click.
     connect(m_tools, &ToolPanel::languageChosen, this, &FrmPeriodni::setLanguageIndex);
@@ -178,193 +192,43 @@ void FrmPeriodni::toggleFullScreen()
     FullScreen::of(this).toggle();
 }
 
-void FrmPeriodni::toggleStateLetters()
+void FrmPeriodni::pageInfo(bool forward)
 {
-    m_state.stateLetters = !m_state.stateLetters;
-    applyStateLetters();
-}
-
-void FrmPeriodni::applyStateLetters()
-{
-    std::array<QString, 4> letters;
-    if (m_state.stateLetters) {
-        const QStringList initials =
-            pse::lang::text(pse::lang::TextId::StateLetters, m_state.languageIndex()).split(u' ');
-        for (std::size_t i = 0; i < letters.size(); ++i)
-            letters[i] = initials.value(qsizetype(i));
-    }
-    m_grid->setStateLetters(
-        letters, std::span(m_state.statePainter.buttonStates).first(StatePainter::PaintedButtons));
-}
-
-int FrmPeriodni::focusedElement() const
-{
-    const QWidget *focus = focusWidget();
-    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
-        if (focus == m_grid->button(i))
-            return i;
-    }
-    return -1;
-}
-
-bool FrmPeriodni::moveElementFocus(Qt::Key arrow)
-{
-    const int from = focusedElement();
-    if (from < 0)
-        return false;
-    m_grid->button(ElementGrid::neighbour(from, arrow))->setFocus(Qt::TabFocusReason);
-    return true;
-}
-
-bool FrmPeriodni::showFocusedElement()
-{
-    const int index = focusedElement();
-    if (index < 0)
-        return false;
-    cmdElement_Click(index);
-    return true;
-}
-
-void FrmPeriodni::setView(int view)
-{
-    m_views->setView(view);
-    applyView();
-}
-
-void FrmPeriodni::stepView(bool forward)
-{
-    const int count = ViewPanel::ViewCount;
-    setView((m_views->view() + (forward ? 1 : count - 1)) % count);
-}
-
-void FrmPeriodni::applyView()
-{
-    const int view = m_views->view();
-    m_grid->setLegendShown(view == 0);
-    if (view == 0) {
-        m_views->hideScale();
-        m_state.repaintAllStates = true;
-        refreshStateColours();
-        return;
-    }
-    const auto property = maps::Property(view - 1);
-    const maps::Scale scale = maps::scaleFor(property, m_state.tables);
-    const QColor none = m_state.settings.RGBNepoznato.colour();
-    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
-        const auto value = maps::value(property, ElementGrid::atomicNumber(i), m_state.tables);
-        m_grid->button(i)->setBackgroundColour(value ? maps::viridis(maps::position(scale, *value))
-                                                     : none);
-    }
-    m_info->setTileColour(m_grid->button(m_info->shownIndex())->backgroundColour());
-    m_views->showScale(scale, QString::fromUtf8(maps::info(property).unit));
+    m_info->turnPage(forward);
 }
 
 void FrmPeriodni::toggleTimeline()
 {
-    m_views->setTimelineShown(!m_views->timelineShown());
-    applyDimming();
+    const bool open = !m_views->timelineShown();
+    if (open)
+        m_sweep->stopSweep();
+    m_views->setTimelineShown(open);
+    m_table->setYear(open ? std::optional(m_views->year()) : std::nullopt);
 }
 
-void FrmPeriodni::applyDimming()
+void FrmPeriodni::showLegend()
 {
-    // Letters are compared without case and without accents: "zeljezo" finds "Željezo".
-    const auto plain = [](const QString &text) {
-        QString decomposed = text.normalized(QString::NormalizationForm_D).toCaseFolded();
-        decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-        return decomposed;
-    };
-    const bool searching = !m_state.search.isEmpty();
-    const QString wanted = plain(m_state.search);
-    const bool timeline = m_views->timelineShown();
-    const int year = m_views->year();
-    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
-        const ElementRecord &record = allElements()[std::size_t(ElementGrid::atomicNumber(i) - 1)];
-        const bool known = !timeline || maps::discoveryYear(record) <= year;
-        const bool hit =
-            !searching || plain(QString::fromStdString(record.symbol)).contains(wanted) ||
-            plain(QString::fromStdString(record.name(m_state.languageIndex()))).contains(wanted);
-        m_grid->button(i)->setDimmed(!known || !hit);
-        m_grid->button(i)->setMarked(searching && known && hit);
-    }
-}
-
-bool FrmPeriodni::searchKey(const QString &typed)
-{
-    if (typed == u"\b") {
-        if (m_state.search.isEmpty())
-            return false;
-        m_state.search.chop(1);
-    } else if (typed.size() == 1 && typed.at(0).isLetter()) {
-        m_state.search += typed;
-    } else {
-        return false;
-    }
-    m_views->showSearch(m_state.search);
-    applyDimming();
-    return true;
-}
-
-void FrmPeriodni::clearSearch()
-{
-    if (m_state.search.isEmpty())
+    const int colouring = m_table->inputs().colouring;
+    m_views->setView(colouring);
+    if (colouring == TableInputs::StatesColouring) {
+        m_views->hideScale();
         return;
-    m_state.search.clear();
-    m_views->showSearch({});
-    applyDimming();
+    }
+    const auto property = maps::Property(colouring - 1);
+    m_views->showScale(m_table->looks().scale(property),
+                       QString::fromUtf8(maps::info(property).unit));
 }
 
-bool FrmPeriodni::showFirstFound()
+void FrmPeriodni::copyTileColour()
 {
-    if (m_state.search.isEmpty())
-        return false;
-    for (int i = 1; i < ElementGrid::ButtonCount; ++i) {
-        if (!m_grid->button(i)->isDimmed()) {
-            cmdElement_Click(i);
-            return true;
-        }
-    }
-    return true;
+    m_info->setTileColour(m_grid->button(m_info->shownIndex())->backgroundColour());
 }
 
 void FrmPeriodni::exportPicture()
 {
-    const QString filter =
-        QStringLiteral("PNG 1920 × 1080 (*.png);;PNG 1280 × 720 (*.png);;PNG 3840 × 2160 (*.png)");
-    QString chosen;
-    const QString path = m_seam.chooseSaveFile(
-        this, pse::lang::text(pse::lang::TextId::ExportTitle, m_state.languageIndex()),
-        QDir(m_state.configFolder).filePath(QStringLiteral("quon-pse.png")), filter, &chosen);
-    if (path.isEmpty())
-        return;
-    QSize size(1920, 1080);
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("(\\d+) × (\\d+)")).match(chosen);
-    if (match.hasMatch())
-        size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
-
-    // The window drawn again at the picture's size rather than enlarged from the screen, so that
-    // text and lines stay sharp at 4K.
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const qreal scale = std::min(qreal(size.width()) / m_surface->width(),
-                                 qreal(size.height()) / m_surface->height());
-    QPainter painter(&image);
-    painter.translate((size.width() - m_surface->width() * scale) / 2,
-                      (size.height() - m_surface->height() * scale) / 2);
-    painter.scale(scale, scale);
-    m_surface->render(&painter);
-    painter.end();
-    QImageWriter writer(path, "png");
-    if (!writer.write(image))
-        m_seam.showMessage(this, writer.errorString());
-}
-
-void FrmPeriodni::pageInfo(bool forward)
-{
-    if (forward)
-        m_info->cmdPageDn_Click();
-    else
-        m_info->pageUp();
+    picture::save(m_surface, m_seam,
+                  pse::lang::text(pse::lang::TextId::ExportTitle, m_state.languageIndex()),
+                  m_state.configFolder);
 }
 
 void FrmPeriodni::formLoad()
@@ -373,7 +237,9 @@ void FrmPeriodni::formLoad()
     m_state.temperature.thermometerIdle = true;
     // Read before the configuration, which keeps the sweep values in the system's number format.
     m_state.decimalSeparator = pse::systemDecimalSeparator();
-    m_configStore->ReadConfig(m_state.decimalSeparator);
+    m_configStore->ReadConfig(
+        m_state.decimalSeparator,
+        folders::configurationToRead(m_state.programFolder, m_state.configFolder));
     m_state.temperature.kelvinScale = true;
     setTemperature(m_state.tables);
     ApplyConfig();
@@ -414,13 +280,12 @@ void FrmPeriodni::ApplyConfig()
 {
     const pse::Settings &s = m_state.settings;
     m_grid->applyColours(stateColours(), s.RGBLegenda.colour());
+    m_table->setStateColours(stateColours());
     m_tableLabels->applySettings(s);
     m_info->setPageButtonColour(s.RGBLantanoidi.colour());
     m_sweep->applySettings();
     m_tools->applySettings(s);
     SetNoviConfig();
-    if (m_views->view() != 0)
-        applyView();
 
     m_surface->setGradient(pse::gradientBands(s.R_Color, s.G_Color, s.B_Color));
     applyBackgroundPicture();
@@ -502,18 +367,13 @@ void FrmPeriodni::SetLanguage()
     setWindowTitle(pse::lang::text(pse::lang::TextId::MainTitle, language));
     m_imgIzlaz->setToolTip(pse::lang::text(pse::lang::TextId::TipExit, language));
     m_grid->applyLanguage(language);
+    m_table->setLanguage(language);
     m_tableLabels->applyLanguage(language);
     m_info->applyLanguage(language);
     m_thermometer->applyLanguage(language);
     m_sweep->applyLanguage(language);
     m_tools->applyLanguage(language, QString::fromLatin1(pse::versionText));
     m_views->applyLanguage(language);
-    if (!m_state.search.isEmpty()) {
-        m_views->showSearch(m_state.search);
-        applyDimming();
-    }
-    if (m_state.stateLetters)
-        applyStateLetters();
     if (m_calculator)
         m_calculator->applyLanguage(language);
     if (m_config)
@@ -527,17 +387,13 @@ void FrmPeriodni::refreshStateColours()
         t.statesArmed = true;
         return;
     }
-    // In a property view the thermometer goes on, but the buttons keep the property's colours.
-    if (m_views->view() != 0)
-        return;
-    const int celsius = celsiusFromReading(t.temperature, t.kelvinScale);
-    const StateColours colours = stateColours();
-    m_state.statePainter.refresh(celsius, m_state.repaintAllStates, m_state.tables,
-                                 [&](int index, qint16 state) {
-                                     m_grid->paintState(index, state, colours.forState(state));
-                                 });
+    // New colours in the settings reach the buttons whose state stays the same only with a full
+    // repaint, which a save asks for.
+    if (m_state.repaintAllStates)
+        m_table->setStateColours(stateColours());
+    m_table->setTemperature(celsiusFromReading(t.temperature, t.kelvinScale));
     m_state.repaintAllStates = false;
-    m_info->setTileColour(m_grid->button(m_info->shownIndex())->backgroundColour());
+    copyTileColour();
 }
 
 void FrmPeriodni::cmdElement_Click(int index)

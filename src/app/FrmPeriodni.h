@@ -16,6 +16,7 @@ class ElementGrid;
 class InfoPanel;
 class KeyHandler;
 class SweepPanel;
+class TableController;
 class TableLabels;
 class ThermometerPanel;
 class ToolPanel;
@@ -27,9 +28,9 @@ class ConfigStore;
 class FrmConfig;
 } // namespace pse
 
-// The main window: the whole program for the user. It owns the program-wide state, composes one
-// object per panel and connects them; a handler that crosses panels goes through here. It holds
-// no control of its own beyond the exit image.
+// The main window: the whole program for the user. It owns the program-wide state, builds one
+// object per panel and the table's controller, and connects them; a handler that crosses panels
+// goes through here. It holds no control of its own beyond the exit image.
 class FrmPeriodni : public QMainWindow, private pse::ConfigHost
 {
     Q_OBJECT
@@ -63,28 +64,14 @@ public:
     CalculatorPanel &calculator();
     // Null until then, for keys that have nothing to do in a calculator nobody has opened.
     CalculatorPanel *builtCalculator() const { return m_calculator; }
+    TableController &table() { return *m_table; }
 
-    // The classroom keys.
     void toggleFullScreen();
-    void toggleStateLetters();
-    // Moves the focus from an element button to its neighbour in the table; false when the focus
-    // is on no element button, so the key keeps its own meaning.
-    bool moveElementFocus(Qt::Key arrow);
-    // Shows the element whose button has the focus; false when none has.
-    bool showFocusedElement();
-    // The next or the previous page of the information panel.
+    // The next or the previous page of the information panel, the keyboard staying where it is:
+    // what a presentation clicker sends between two arrow keys.
     void pageInfo(bool forward);
-
-    // What colours the table: 0 the state of matter, then one property after another.
-    void setView(int view);
-    void stepView(bool forward);
+    // Opening the timeline stops the sweep, as a property map does.
     void toggleTimeline();
-    // A search of the table: letters typed while no text box has the focus. Returns whether the
-    // search took the key.
-    bool searchKey(const QString &typed);
-    void clearSearch();
-    bool showFirstFound();
-    // Saves the table as shown as a PNG picture, at a size chosen in the save dialog.
     void exportPicture();
 
     // The language flags; SetNoviConfig also uses them to re-apply the current language.
@@ -114,12 +101,9 @@ private:
     // symbol into the calculator.
     void showInPanel(int index);
     void storeSweepValues(const SweepValues &values);
-    void applyStateLetters();
-    // Paints the buttons for the view, and dims what the timeline and the search leave out.
-    void applyView();
-    void applyDimming();
-    // The index of the element button with the focus, or -1.
-    int focusedElement() const;
+    // The legend of states, or the colour bar of the property map that colours the table.
+    void showLegend();
+    void copyTileColour();
     // Where the help files and the web page are looked for: the current folder first, as they
     // always were, then the program's own and the installed data folders.
     QStringList helpFolders() const;
@@ -130,6 +114,7 @@ private:
     ProgramState m_state;
     DesignSurface *m_surface;
     ElementGrid *m_grid;
+    TableController *m_table;
     TableLabels *m_tableLabels;
     InfoPanel *m_info;
     ThermometerPanel *m_thermometer;

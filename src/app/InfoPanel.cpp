@@ -1,11 +1,11 @@
 #include "app/InfoPanel.h"
 
-#include "app/ElementGrid.h"
 #include "app/Units.h"
 #include "calc/engine/NumberFormat.h"
 #include "elements/ElementDatabase.h"
+#include "table/ElementGrid.h"
 #include "temperature/PropertyTables.h"
-#include "temperature/StatePainter.h"
+#include "temperature/StateOfMatter.h"
 #include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 #include "ui/ElementButton.h"
@@ -369,18 +369,20 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
 
 void InfoPanel::cmdPageDn_Click()
 {
-    const int value = m_vsbSvojstva->value();
-    m_vsbSvojstva->setValue(value > LastPage - PageHeight ? 0
-                                                          : (value / PageHeight + 1) * PageHeight);
+    turnPage(true);
     m_vsbSvojstva->setFocus();
 }
 
-void InfoPanel::pageUp()
+void InfoPanel::turnPage(bool forward)
 {
     const int value = m_vsbSvojstva->value();
-    m_vsbSvojstva->setValue(
-        value == 0 ? LastPage : (value + PageHeight - 1) / PageHeight * PageHeight - PageHeight);
-    m_vsbSvojstva->setFocus();
+    if (forward)
+        m_vsbSvojstva->setValue(
+            value > LastPage - PageHeight ? 0 : (value / PageHeight + 1) * PageHeight);
+    else
+        m_vsbSvojstva->setValue(value == 0 ? LastPage
+                                           : (value + PageHeight - 1) / PageHeight * PageHeight -
+                                                 PageHeight);
 }
 
 void InfoPanel::vsbSvojstva_Change()

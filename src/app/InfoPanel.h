@@ -60,10 +60,11 @@ public:
     void showElement(int index, const QString &symbol, const Context &context,
                      const QColor &tileColour);
 
-    // Next page; after the last one back to the first.
+    // Next page; after the last one back to the first. The scroll bar takes the focus.
     void cmdPageDn_Click();
-    // The page before, or the last one from the first; the clicker's "back".
-    void pageUp();
+    // The next page, or the one before (the last one from the first), the focus staying where it
+    // is: the keyboard's and the clicker's paging.
+    void turnPage(bool forward);
     void vsbSvojstva_Change();
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "app/FrmPeriodni.h"
 #include "calc/CalculatorPanel.h"
+#include "table/TableController.h"
 #include "ui/KeyDigit.h"
 
 #include <QAbstractSpinBox>
@@ -25,9 +26,10 @@ bool editsText(const QWidget *widget)
 
 } // namespace
 
-KeyHandler::KeyHandler(FrmPeriodni &window)
+KeyHandler::KeyHandler(FrmPeriodni &window, TableController &table)
     : QObject(&window)
     , m_window(window)
+    , m_table(table)
 {
     qApp->installEventFilter(this);
 }
@@ -54,7 +56,7 @@ bool KeyHandler::classroomKey(const QKeyEvent &event)
         return false;
     // Letters search the table; a capital is typed with Shift.
     if (!(event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) &&
-        m_window.searchKey(event.key() == Qt::Key_Backspace ? QStringLiteral("\b") : event.text()))
+        m_table.typeSearch(event.key() == Qt::Key_Backspace ? QStringLiteral("\b") : event.text()))
         return true;
     if (event.modifiers() & ~Qt::KeypadModifier)
         return false;
@@ -63,10 +65,10 @@ bool KeyHandler::classroomKey(const QKeyEvent &event)
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        return m_window.moveElementFocus(Qt::Key(event.key()));
+        return m_table.moveFocus(Qt::Key(event.key()));
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return m_window.showFirstFound() || m_window.showFocusedElement();
+        return m_table.chooseWithKeyboard();
     case Qt::Key_PageDown:
     case Qt::Key_PageUp:
         // What a presentation clicker sends.
@@ -110,13 +112,13 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         // Esc mostly clears a search; it does not build the calculator for an empty line.
         if (CalculatorPanel *calculator = m_window.builtCalculator())
             calculator->clearInput();
-        m_window.clearSearch();
+        m_table.clearSearch();
         return false;
     case Qt::Key_F9:
-        m_window.toggleStateLetters();
+        m_table.toggleLetters();
         return true;
     case Qt::Key_F10:
-        m_window.stepView(!(event.modifiers() & Qt::ShiftModifier));
+        m_table.stepColouring(!(event.modifiers() & Qt::ShiftModifier));
         return true;
     case Qt::Key_F11:
         m_window.toggleFullScreen();

@@ -4,16 +4,18 @@
 
 class FrmPeriodni;
 class QKeyEvent;
+class TableController;
 
 // The window's keyboard handler: it sees every key pressed anywhere in the main window before the
 // control with the focus does, acts on the function keys, Esc and the modified digit keys, and
-// never takes the key away from that control.
+// never takes the key away from that control. The table's keys (search letters, arrows, Enter, F9,
+// F10) go to the table's controller.
 class KeyHandler : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit KeyHandler(FrmPeriodni &window);
+    KeyHandler(FrmPeriodni &window, TableController &table);
 
     // Returns whether the key was used up: a digit that typed a power or a root must not also
     // type itself into the control with the focus, nor an arrow that moved through the table
@@ -29,6 +31,7 @@ private:
     bool classroomKey(const QKeyEvent &event);
 
     FrmPeriodni &m_window;
+    TableController &m_table;
     // A key a control ignores is offered to its parents, each time through this filter; it must
     // act once. The same event coming to the parent of the last receiver is that offer.
     const QEvent *m_lastEvent = nullptr;

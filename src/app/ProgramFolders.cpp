@@ -1,5 +1,7 @@
 #include "app/ProgramFolders.h"
 
+#include "config/ConfigFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -26,6 +28,19 @@ QString configuration(const QString &programFolder)
     // A folder that cannot be made shows up as a failed save, with the system's reason.
     QDir().mkpath(user);
     return user + u'/';
+}
+
+QString configurationToRead(const QString &programFolder, const QString &configFolder)
+{
+    if (configFolder == programFolder)
+        return configFolder;
+    // The user's own folder comes first in this list.
+    for (const QString &folder :
+         QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation)) {
+        if (!pse::findConfigFile(folder).isEmpty())
+            return folder + u'/';
+    }
+    return configFolder;
 }
 
 QStringList data(const QString &programFolder)

@@ -21,6 +21,13 @@ bool isInstalled(const QString &programFolder);
 // program so keeps its settings in its home too, not among the system's programs.
 QString configuration(const QString &programFolder);
 
+// The folder whose configuration file start-up reads, ending in "/". A portable copy reads only
+// its own (`configFolder` is then `programFolder`). An installed program reads the user's own file
+// when there is one, otherwise the first school-wide quon-pse/quon_pse.cfg in the system's
+// configuration folders (/etc/xdg, or those XDG_CONFIG_DIRS names), otherwise none. Save always
+// writes `configFolder`, so a user's own file wins from then on.
+QString configurationToRead(const QString &programFolder, const QString &configFolder);
+
 // Where the help files and the web page are looked for, in order: the current folder, the
 // program's folder, then the installed data folders.
 QStringList data(const QString &programFolder);

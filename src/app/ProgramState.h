@@ -3,7 +3,6 @@
 #include "app/RandomSource.h"
 #include "config/Settings.h"
 #include "temperature/PropertyTables.h"
-#include "temperature/StatePainter.h"
 #include "temperature/TemperatureState.h"
 
 #include <QString>
@@ -25,10 +24,6 @@ struct ProgramState
     bool repaintAllStates = false;
     // True while the calculator is open: an element click types its symbol there instead.
     bool calculatorMode = false;
-    // The state letters in the corners of the element buttons, off at start.
-    bool stateLetters = false;
-    // The letters typed to search the table; empty when there is no search.
-    QString search;
     // Shared by the configuration reader (3 marks an abandoned read) and the dialog (0..2).
     qint16 colourEditMode = 0;
     // The configuration. Its Language field is the interface language itself: the reader sets
@@ -36,7 +31,6 @@ struct ProgramState
     pse::Settings settings;
     TemperatureState temperature;
     PropertyTables tables;
-    StatePainter statePainter;
     RandomSource random;
 
     int languageIndex() const { return settings.Language; }

@@ -99,7 +99,10 @@ TableLabels::TableLabels(DesignSurface *surface, QObject *parent)
         surface->place(button, QRect(1290, r.buttonTop, 500, 550), 7.5);
         m_texts.bind(r.tip, button);
         connect(button, &QAbstractButton::clicked, this, [this, row] { fBlock_Click(row); });
-        connect(button, &ElementButton::focusLost, this, [this, row] { fBlock_LostFocus(row); });
+        connect(button, &ElementButton::focusChanged, this, [this, row](bool has) {
+            if (!has)
+                fBlock_LostFocus(row);
+        });
         m_fBlockButtons[std::size_t(row)] = button;
     }
 }

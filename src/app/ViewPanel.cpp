@@ -1,5 +1,6 @@
 #include "app/ViewPanel.h"
 
+#include "table/TableLook.h"
 #include "ui/DesignSurface.h"
 #include "ui/DrawnButton.h"
 #include "ui/FittingComboBox.h"
@@ -36,9 +37,9 @@ ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
 {
     m_cboBoje->setObjectName(QStringLiteral("cboBoje"));
     m_cboBoje->setFocusPolicy(Qt::StrongFocus);
-    for (int i = 0; i < ViewCount; ++i)
+    for (int i = 0; i < TableInputs::ColouringCount; ++i)
         m_cboBoje->addItem(QString());
-    m_cboBoje->setMaxVisibleItems(ViewCount);
+    m_cboBoje->setMaxVisibleItems(TableInputs::ColouringCount);
     // Left of the legend, under the f-block buttons' column.
     surface->place(m_cboBoje, QRect(120, 6330, 1560, 330), 7.5);
     connect(m_cboBoje, &QComboBox::activated, this, &ViewPanel::viewChosen);
@@ -125,17 +126,13 @@ void ViewPanel::applyLanguage(int languageIndex)
     m_languageIndex = languageIndex;
     m_texts.apply(languageIndex);
     m_cboBoje->setItemText(0, pse::lang::text(TextId::ViewStates, languageIndex));
-    for (int i = 1; i < ViewCount; ++i) {
+    for (int i = 1; i < TableInputs::ColouringCount; ++i) {
         const maps::PropertyInfo &property = maps::info(maps::Property(i - 1));
         m_cboBoje->setItemText(i, pse::lang::text(property.name, languageIndex));
     }
     if (m_fraTimeline)
         applyTimelineLanguage();
-}
-
-int ViewPanel::view() const
-{
-    return m_cboBoje->currentIndex();
+    showSearch(m_search);
 }
 
 void ViewPanel::setView(int view)
@@ -223,6 +220,7 @@ void ViewPanel::playStep()
 
 void ViewPanel::showSearch(const QString &text)
 {
+    m_search = text;
     m_lblTrazi->setText(pse::lang::text(TextId::SearchLabel, m_languageIndex).arg(text));
     m_lblTrazi->setVisible(!text.isEmpty());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/PropertyMaps.h"
 #include "lang/TextBinder.h"
+#include "table/PropertyMaps.h"
 
 #include <QObject>
 
@@ -15,24 +15,21 @@ class QLabel;
 class QSlider;
 class QTimer;
 
-// The views beyond the state of matter: the choice of what colours the table (with the colour
-// bar that then stands in for the legend), the discovery timeline with its play button, the line
-// that shows a search, and the button that saves the table as a picture. Nothing of it is built
-// where the specified window has a control, and at start it shows only its two buttons and the
-// choice, set to the state of matter.
+// The controls of the views beyond the state of matter: the choice of what colours the table (with
+// the colour bar that then stands in for the legend), the discovery timeline with its play button,
+// the line that shows a search, and the button that saves the table as a picture. They report
+// what the teacher chose; the table controller decides what the table shows. At start only the two
+// buttons and the choice, set to the state of matter, are shown.
 class ViewPanel : public QObject
 {
     Q_OBJECT
 
 public:
-    // The view numbers: 0 the state of matter, 1 + a maps::Property for a property.
-    static constexpr int ViewCount = 1 + int(maps::Property::Count);
-
     ViewPanel(DesignSurface *surface, QObject *parent = nullptr);
 
     void applyLanguage(int languageIndex);
 
-    int view() const;
+    // The choice shown: 0 the state of matter, 1 + a maps::Property for a property.
     void setView(int view);
     // The colour bar for a property's scale, with its ends in the system's number format.
     void showScale(const maps::Scale &scale, const QString &unit);
@@ -45,6 +42,8 @@ public:
     void setPlaying(bool playing);
     bool playing() const;
 
+public slots:
+    // The letters of a search, or none.
     void showSearch(const QString &text);
 
 signals:
@@ -72,6 +71,7 @@ private:
     DrawnButton *m_cmdPlay = nullptr;
     QTimer *m_playTimer = nullptr;
     QLabel *m_lblTrazi = nullptr;
+    QString m_search;
     int m_languageIndex = 0;
     pse::lang::TextBinder m_texts;
 };

@@ -3,11 +3,11 @@
 #include "calc/engine/EngineMessages.h"
 #include "calc/engine/NumberFormat.h"
 #include "calc/engine/PercentComposition.h"
-#include "config/NumberRule.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 #include "ui/DesktopSeam.h"
+#include "ui/NumberRule.h"
 #include "ui/Overlay.h"
 
 #include <QButtonGroup>

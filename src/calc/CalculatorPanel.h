@@ -45,6 +45,10 @@ public:
 
     const pse::CalculatorEngine &engine() const { return m_engine; }
 
+    // The elements whose symbols formulas know, 109 or 118, as the settings choose; the next
+    // evaluation uses it. elementName must answer for every atomic number up to it.
+    void setElementCount(std::size_t count) { m_engine.elementCount = count; }
+
     // An element button's symbol, typed at the caret.
     void insertSymbol(const QString &symbol);
     void showInsertMenu(const QPoint &globalPosition);

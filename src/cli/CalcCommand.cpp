@@ -25,6 +25,7 @@ struct CalcOptions
     bool thousands = false;
     char separator = '.';
     Language language = Language::English;
+    std::size_t elementCount = ::elementCount;
     bool help = false;
     std::optional<std::string_view> composition;
     std::vector<std::string_view> expressions;
@@ -36,15 +37,15 @@ void printCalcUsage(std::ostream &out)
 {
     out << "usage: quon-pse-cli calc [--angle rad|deg|grad] [--mode auto|scientific|fixed]\n"
            "                         [--decimals N] [--thousands] [--separator .|,]\n"
-           "                         [--lang hr|en|de|fr|it] [EXPR...]\n"
+           "                         [--lang hr|en|de|fr|it] [--elements 109|118] [EXPR...]\n"
            "       quon-pse-cli calc [--separator .|,] [--lang hr|en|de|fr|it]\n"
-           "                         --composition FORMULA\n"
+           "                         [--elements 109|118] --composition FORMULA\n"
            "With EXPR, prints the displayed result of each; without, reads lines from standard\n"
            "input and prints for each: input line, expanded text, result text, displayed text,\n"
            "separated by tabs. --composition prints the percentage composition of a formula:\n"
            "symbol, name, count, mass and per cent of each element, tab-separated.\n"
            "Element names follow --lang; the calculator's messages are Croatian for hr and\n"
-           "English otherwise.\n";
+           "English otherwise. With --elements 118 the symbols Ds to Og are elements too.\n";
 }
 
 namespace {
@@ -81,6 +82,14 @@ std::optional<CalcOptions> parseOptions(std::span<const std::string_view> args, 
         }
         if (arg == "--help") {
             options.help = true;
+            continue;
+        }
+        if (const std::optional<ElementCountOption> count = elementCountOption(args, i)) {
+            if (!count->count) {
+                err << "calc: " << count->error << "\n";
+                return std::nullopt;
+            }
+            options.elementCount = *count->count;
             continue;
         }
         // "--name value" or "--name=value".
@@ -144,7 +153,8 @@ std::optional<CalcOptions> parseOptions(std::span<const std::string_view> args, 
 
 std::string elementName(int atomicNumber, Language language)
 {
-    const ElementRecord &element = allElements()[static_cast<std::size_t>(atomicNumber - 1)];
+    const ElementRecord &element =
+        allElements(fullElementCount)[static_cast<std::size_t>(atomicNumber - 1)];
     switch (language) {
     case Language::Croatian:
         return element.nameHR;
@@ -199,6 +209,7 @@ int runCalcCommand(std::span<const std::string_view> args, std::istream &in, std
     pse::CalculatorEngine engine(
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     engine.decimalSeparator = options->separator;
+    engine.elementCount = options->elementCount;
     engine.angleUnit = options->angleUnit;
     engine.setThousandsSeparator(options->thousands);
     engine.setNumberMode(options->numberMode);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -61,10 +62,11 @@ void printRow(std::ostream &out, const ElementRecord &e)
 
 void printElementsUsage(std::ostream &out)
 {
-    out << "usage: quon-pse-cli elements [SYMBOL...]\n"
+    out << "usage: quon-pse-cli elements [--elements 109|118] [SYMBOL...]\n"
            "Prints the data of the named elements (symbols are case-sensitive, e.g. Fe), or of "
            "all\n"
-           "109 without a symbol: a header line, then one tab-separated line per element.\n";
+           "109 without a symbol: a header line, then one tab-separated line per element.\n"
+           "--elements 118 takes the full table, darmstadtium (Ds) to oganesson (Og) included.\n";
 }
 
 int runElementsCommand(std::span<const std::string_view> args, std::ostream &out, std::ostream &err)
@@ -73,12 +75,27 @@ int runElementsCommand(std::span<const std::string_view> args, std::ostream &out
         printElementsUsage(out);
         return 0;
     }
+    std::vector<std::string_view> symbols;
+    std::size_t count = elementCount;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::optional<ElementCountOption> option = elementCountOption(args, i);
+        if (!option) {
+            symbols.push_back(args[i]);
+            continue;
+        }
+        if (!option->count) {
+            err << "elements: " << option->error << "\n";
+            printElementsUsage(err);
+            return 2;
+        }
+        count = *option->count;
+    }
     // Every symbol is checked before anything is printed, so a typo never leaves half a table
     // on stdout for a script to consume.
     std::vector<const ElementRecord *> rows;
     bool allKnown = true;
-    for (std::string_view symbol : args) {
-        const ElementRecord *element = findElement(symbol);
+    for (std::string_view symbol : symbols) {
+        const ElementRecord *element = findElement(symbol, count);
         if (element == nullptr) {
             err << "elements: unknown element symbol \"" << symbol
                 << "\" (symbols are case-sensitive, e.g. \"Fe\")\n";
@@ -93,8 +110,8 @@ int runElementsCommand(std::span<const std::string_view> args, std::ostream &out
         out << (i == 0 ? "" : "\t") << fieldNames[i];
     out << '\n';
 
-    if (args.empty()) {
-        for (const ElementRecord &element : allElements())
+    if (symbols.empty()) {
+        for (const ElementRecord &element : allElements(count))
             printRow(out, element);
     } else {
         for (const ElementRecord *element : rows)

@@ -1,7 +1,7 @@
 #include "config/ConfigFile.h"
 
-#include "config/NumberRule.h"
 #include "config/SettingsKeys.h"
+#include "ui/NumberRule.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,6 +73,13 @@ bool applyLine(const SettingsKey &rule, QStringView line, const QString &program
         out.*rule.colour = ColourTriple{*r, *g, *b};
         return true;
     }
+    case KeyKind::Choice: {
+        // Not one of the original keys, so a value the program cannot use costs this key alone,
+        // never the rest of the file.
+        const auto whole = toWhole16(leadingNumber(value));
+        out.*rule.whole = whole == rule.choice ? rule.choice : Settings{}.*rule.whole;
+        return true;
+    }
     case KeyKind::Gradient:
         // Anywhere in the line, key included: "R_Colordn" asks for the downward gradient too.
         if (line.contains(u"dn"))
@@ -120,6 +127,7 @@ QByteArray keyLine(const SettingsKey &key, const Settings &settings)
     const QByteArray name(key.name.data(), qsizetype(key.name.size()));
     switch (key.kind) {
     case KeyKind::Whole:
+    case KeyKind::Choice:
         return name + " = " + QByteArray::number(settings.*key.whole);
     case KeyKind::Colour: {
         const ColourTriple &c = settings.*key.colour;
@@ -216,6 +224,8 @@ QByteArray configFileText(const Settings &settings, ConfigLanguage language, con
                             : "# Quon. Periodic Table of Elements\n# Configuration file\n") +
                   "______________________________");
     for (const SettingsKey &key : settingsKeys()) {
+        if (key.extra)
+            continue;
         const char *comment = croatian ? key.commentHR : key.commentEN;
         if (comment) {
             commentParagraphs(out, comment);
@@ -230,6 +240,12 @@ QByteArray configFileText(const Settings &settings, ConfigLanguage language, con
                            : "______________________________\n"
                              "# Values can be changed manually in this file.\n"
                              "# You are recommended to stay within the given limits.");
+    for (const SettingsKey &key : settingsKeys()) {
+        if (key.extra) {
+            out.paragraph(croatian ? key.commentHR : key.commentEN);
+            out.line(keyLine(key, settings));
+        }
+    }
     return out.text();
 }
 

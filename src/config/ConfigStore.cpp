@@ -1,7 +1,7 @@
 #include "config/ConfigStore.h"
 
 #include "config/ConfigHost.h"
-#include "config/NumberRule.h"
+#include "ui/NumberRule.h"
 
 #include <QDateTime>
 
@@ -31,10 +31,11 @@ void ConfigStore::SetDefaultConfig()
     }
 }
 
-void ConfigStore::ReadConfig(QChar decimalSeparator)
+void ConfigStore::ReadConfig(QChar decimalSeparator, const QString &folder)
 {
     SetDefaultConfig();
-    const ReadResult result = readConfigFile(m_programFolder, decimalSeparator);
+    const ReadResult result =
+        readConfigFile(folder.isEmpty() ? m_programFolder : folder, decimalSeparator);
     if (result.abandoned) {
         m_colourEditMode = abandonedReadMode;
         SetDefaultConfig();

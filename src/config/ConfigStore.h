@@ -33,8 +33,9 @@ public:
 
     // Start-up: fills the Settings from the file, then hands the start temperature and the sweep
     // step to the window. A missing or broken file gives the defaults silently. The sweep values
-    // are kept with `decimalSeparator`, the one the system shows numbers with.
-    void ReadConfig(QChar decimalSeparator);
+    // are kept with `decimalSeparator`, the one the system shows numbers with. The file is read
+    // from `folder` when given (a school-wide one), which also holds its relative pictures.
+    void ReadConfig(QChar decimalSeparator, const QString &folder = {});
 
     // Save the Settings as they are, with Croatian or English comments. On failure the
     // platform's message is shown, the old file is left as it was, and the window is not

@@ -1,13 +1,14 @@
 #include "config/FrmConfig.h"
 
 #include "config/ConfigStore.h"
-#include "config/NumberRule.h"
+#include "elements/ElementDatabase.h"
 #include "lang/Texts.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 #include "ui/DesktopSeam.h"
 #include "ui/ElementButton.h"
+#include "ui/NumberRule.h"
 #include "ui/SelectingLineEdit.h"
 
 #include <QCheckBox>
@@ -410,6 +411,25 @@ void FrmConfig::buildCommands()
         m_surface->place(button, QRectF(command.left, 6390, 1500, 450));
         connect(button, &QPushButton::clicked, this, command.handler);
     }
+
+    // The switches the program added to the original ones, in the row between Default and Save.
+    const struct
+    {
+        QCheckBox *&box;
+        const char *name;
+        TextId caption;
+        qreal left;
+        qreal width;
+    } extras[] = {{m_fullTableCheck, "fullTableCheck", TextId::DialogFullTable, 1740, 2160},
+                  {m_narrationCheck, "narrationCheck", TextId::DialogNarration, 3960, 3480}};
+    for (const auto &extra : extras) {
+        extra.box = new QCheckBox(m_surface);
+        extra.box->setObjectName(QString::fromLatin1(extra.name));
+        // The gradient runs behind this row too; a plain face keeps the caption readable.
+        extra.box->setAutoFillBackground(true);
+        m_surface->place(extra.box, QRectF(extra.left, 6435, extra.width, 360));
+        m_texts.bind(extra.caption, extra.box);
+    }
 }
 
 void FrmConfig::Form_Load()
@@ -442,6 +462,8 @@ void FrmConfig::showValues(const Settings &s)
     m_chkClose->setChecked(s.AutoClose != 0);
     m_chkScroll->setChecked(s.AutoScroll != 0);
     m_chkStart->setChecked(s.AutoStart != 0);
+    m_fullTableCheck->setChecked(s.Elements == qint16(fullElementCount));
+    m_narrationCheck->setChecked(s.Narration != 0);
     // A hand-edited language outside 0..4 selects no option and is kept unless one is chosen.
     m_language = s.Language;
     if (m_language >= 0 && m_language < qint16(m_optJezik.size()))
@@ -651,6 +673,8 @@ Settings FrmConfig::StoreDialogSettings() const
     s.AutoClose = m_chkClose->isChecked() ? 1 : 0;
     s.AutoScroll = m_chkScroll->isChecked() ? 1 : 0;
     s.AutoStart = m_chkStart->isChecked() ? 1 : 0;
+    s.Elements = qint16(m_fullTableCheck->isChecked() ? fullElementCount : elementCount);
+    s.Narration = m_narrationCheck->isChecked() ? 1 : 0;
     // Held as the reader would make it, so the window shows the picture the next start shows.
     const QString background = m_txtBackground->text();
     s.Background = background.contains(u'.') ? m_store.backgroundPath(background) : QString();

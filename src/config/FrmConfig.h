@@ -26,10 +26,11 @@ namespace pse {
 class ConfigStore;
 
 // frmConfig, the settings window: the seven colours of the table, the background (a gradient or a
-// picture), the four sweep values, three switches and the language. It works on a copy held in
-// its own controls and fields, previews it on its own surface, and leaves the Settings alone until
-// Save. Save, Cancel and closing the window destroy it; the next opening builds it anew from the
-// Settings.
+// picture), the four sweep values, three switches, the language, and two switches beyond the
+// original ones (the full table of 118 elements, the narration of the sweep). It works on a copy
+// held in its own controls and fields, previews it on its own surface, and leaves the Settings
+// alone until Save. Save, Cancel and closing the window destroy it; the next opening builds it anew
+// from the Settings.
 class FrmConfig : public QWidget
 {
     Q_OBJECT
@@ -113,6 +114,9 @@ private:
     QCheckBox *m_chkStart = nullptr;
     QCheckBox *m_chkClose = nullptr;
     QCheckBox *m_chkScroll = nullptr;
+    // Beyond the original dialog: the full table of 118 elements and the sweep's narration.
+    QCheckBox *m_fullTableCheck = nullptr;
+    QCheckBox *m_narrationCheck = nullptr;
     std::array<QRadioButton *, 5> m_optJezik{};
 
     // The working copy beyond what the controls hold: the colours of slots 1..7 (slot 0 unused),

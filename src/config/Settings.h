@@ -35,6 +35,11 @@ struct Settings
     ColourTriple RGBLantanoidi{255, 255, 0};
     ColourTriple RGBSkupine{255, 255, 255};
     ColourTriple RGBLegenda{0, 0, 0};
+    // Beyond the original keys, written after them.
+    // 109 shows the table to meitnerium, 118 the full table to oganesson.
+    qint16 Elements = 109;
+    // 1 names what melts, boils, condenses and freezes while the temperature moves (Shift+F9).
+    qint16 Narration = 0;
 
     friend bool operator==(const Settings &, const Settings &) = default;
 };

@@ -6,7 +6,8 @@ namespace {
 
 // The comments are kept letter for letter, stray parenthesis and double blanks included, so that
 // files saved by any release differ only in their values. "\xC3\x97" is the multiplication sign in
-// UTF-8, spelt out so that no compiler's idea of the source encoding can change it.
+// UTF-8 and "\xC4\x8D" the letter c with caron, spelt out so that no compiler's idea of the source
+// encoding can change them.
 constexpr SettingsKey Keys[] = {
     {"AutoStart", KeyKind::Whole, &Settings::AutoStart, nullptr, nullptr,
      "# Automatsko pokretanje promjene temperature s programom.\n"
@@ -100,6 +101,18 @@ constexpr SettingsKey Keys[] = {
     {"RGBLegenda", KeyKind::Colour, nullptr, nullptr, &Settings::RGBLegenda,
      "# Boja znakova kojom je napisana legenda",
      "# The colour of signs in which the key is written"},
+    {"Elements", KeyKind::Choice, &Settings::Elements, nullptr, nullptr,
+     "# Broj elemenata u sustavu: 109 (do meitnerija) ili 118 (do oganesona).",
+     "# The number of elements in the table: 109 (up to meitnerium) or 118 (up to oganesson)", true,
+     118},
+    {"Narration", KeyKind::Choice, &Settings::Narration, nullptr, nullptr,
+     "# Opis promjena agregatnog stanja tijekom promjene temperature (Shift+F9): "
+     "1 - uklju\xC4\x8D"
+     "eno ili 0 - isklju\xC4\x8D"
+     "eno.",
+     "# Narration of melting and boiling while the temperature changes (Shift+F9): "
+     "1 - switched on or 0 - switched off",
+     true, 1},
 };
 
 // The reader matches a line by the key's letters at its start, so a key that began with another
@@ -115,6 +128,18 @@ constexpr bool noKeyStartsAnother()
     return true;
 }
 static_assert(noKeyStartsAnother());
+
+// The writers put the extra keys after the original ones, each with its own comment line.
+constexpr bool extraKeysAreChoicesWithComments()
+{
+    for (const SettingsKey &key : Keys) {
+        if (key.extra != (key.kind == KeyKind::Choice) ||
+            (key.extra && (!key.commentHR || !key.commentEN || !key.whole)))
+            return false;
+    }
+    return true;
+}
+static_assert(extraKeysAreChoicesWithComments());
 
 } // namespace
 

@@ -15,7 +15,9 @@ enum class KeyKind {
     SweepNumber, // a number kept as text in the system's format
     Background,  // a picture path, relative ones taken from the program folder
     Colour,      // "R = r, G = g, B = b"
-    Gradient     // "up", "dn" or a number, one background component
+    Gradient,    // "up", "dn" or a number, one background component
+    Choice       // a whole number that is either its default or `choice`; anything else, out of
+                 // range included, reads as the default
 };
 
 // One key of the configuration file: its name, the field of Settings it fills, and the comment
@@ -32,6 +34,11 @@ struct SettingsKey
     // empty line ("\n\n"); null when the key line follows the one before it in the same paragraph.
     const char *commentHR = nullptr;
     const char *commentEN = nullptr;
+    // A setting this program added to the original file: written after the original closing
+    // paragraph, one paragraph each of a single comment line and the key line, so that the
+    // original part of the file stays as it always was and an older reader never sees them.
+    bool extra = false;
+    qint16 choice = 0;
 };
 
 // Every key, in the order the writers store them.

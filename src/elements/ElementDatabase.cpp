@@ -1,18 +1,18 @@
 #include "elements/ElementDatabase.h"
 
-const ElementRecord *findElement(std::string_view symbol)
+const ElementRecord *findElement(std::string_view symbol, std::size_t count)
 {
-    // 109 short comparisons are cheaper than building and keeping any index.
-    for (const ElementRecord &element : allElements()) {
+    // 118 short comparisons are cheaper than building and keeping any index.
+    for (const ElementRecord &element : allElements(count)) {
         if (element.symbol == symbol)
             return &element;
     }
     return nullptr;
 }
 
-void lookupElement(ElementRecord &record)
+void lookupElement(ElementRecord &record, std::size_t count)
 {
-    const ElementRecord *element = findElement(record.symbol);
+    const ElementRecord *element = findElement(record.symbol, count);
     if (element != nullptr)
         record = *element;
 }

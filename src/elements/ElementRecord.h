@@ -31,6 +31,9 @@ struct ElementRecord
     float electricalConductivity = 0;
     float molarVolume = 0;
     std::string density; // "7.874" or "1.9 - 3.53"
+    // The configuration is a calculated one, not measured (darmstadtium to oganesson), and the
+    // panel says so beside it.
+    bool electronConfigPredicted = false;
 
     // The name in a language of the interface: 1 English, 2 German, 3 French, 4 Italian, any
     // other index Croatian.

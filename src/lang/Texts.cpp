@@ -253,6 +253,10 @@ constexpr TextRow Rows[] = {
      HR_EN(u8"Automatsko zatvaranje programa", u8"Automatic closing of programme")},
     {DialogPaging, Dialog, "chkScroll", Caption,
      HR_EN(u8"Automatsko listanje podataka", u8"Automatic data paging")},
+    {DialogFullTable, Dialog, "fullTableCheck", Caption,
+     HR_EN(u8"Svih 118 elemenata", u8"All 118 elements")},
+    {DialogNarration, Dialog, "narrationCheck", Caption,
+     HR_EN(u8"Opis promjena stanja (Shift+F9)", u8"Narration (Shift+F9)")},
     {NoFileTitle, Dialog, "lblNemaSlike", Caption,
      HR_EN(u8"Datoteka nije pronađena !", u8"File not found !")},
     {NoFileAdvice, Dialog, "lblOpisNoFile", Caption,
@@ -281,7 +285,7 @@ constexpr TextRow Rows[] = {
      Message,
      "",
      Text,
-     {u8"Agregatno stanje", u8"State of matter", u8"Aggregatzustand", u8"État physique",
+     {u8"Agregacijsko stanje", u8"State of matter", u8"Aggregatzustand", u8"État physique",
       u8"Stato di aggregazione"}},
     {TipView,
      MainWindow,
@@ -312,7 +316,7 @@ constexpr TextRow Rows[] = {
      MainWindow,
      "lblSastav",
      Caption,
-     {u8"Maseni udio elemenata", u8"Percentage composition", u8"Prozentuale Zusammensetzung",
+     {u8"Maseni udjeli elemenata", u8"Percentage composition", u8"Prozentuale Zusammensetzung",
       u8"Composition centésimale", u8"Composizione percentuale"}},
     {CompositionHeaders,
      Message,
@@ -334,7 +338,7 @@ constexpr TextRow Rows[] = {
      MainWindow,
      "cmdSastav",
      ToolTip,
-     {u8" Maseni udio elemenata (Ctrl+P) ", u8" Percentage composition (Ctrl+P) ",
+     {u8" Maseni udjeli elemenata (Ctrl+P) ", u8" Percentage composition (Ctrl+P) ",
       u8" Prozentuale Zusammensetzung (Strg+P) ", u8" Composition centésimale (Ctrl+P) ",
       u8" Composizione percentuale (Ctrl+P) "}},
     {ExportTitle,
@@ -400,10 +404,11 @@ QString infoText(int languageIndex, const QString &version, const QString &webPa
         croatian ? QStringLiteral("Projekt quon-pse") : QStringLiteral("The quon-pse project"),
         croatian ? QStringLiteral("Interaktivni periodni sustav elemenata")
                  : QStringLiteral("An interactive periodic table of the elements"),
-        croatian ? QStringLiteral("za nastavu i za zaslon koji radi sam")
+        croatian ? QStringLiteral("za nastavu i samostalan prikaz na zaslonu")
                  : QStringLiteral("for the classroom and for a screen left running"),
-        croatian ? QStringLiteral("Podaci o elementima: README uz program")
-                 : QStringLiteral("Element data: see the README beside the program"),
+        // Where the package installs the README with the sources of the element data.
+        croatian ? QStringLiteral("Izvori podataka: README.md u /usr/share/doc/quon-pse/")
+                 : QStringLiteral("Data sources: README.md in /usr/share/doc/quon-pse/"),
         QString(),
         webPage,
         croatian ? QStringLiteral("Upute: tipka F1") : QStringLiteral("Help: press F1"),
@@ -411,6 +416,8 @@ QString infoText(int languageIndex, const QString &version, const QString &webPa
         QString(),
         QStringLiteral("quon-pse ") + version,
         QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+        croatian ? QStringLiteral("Licencija: GNU GPL, inačica 3 ili novija")
+                 : QStringLiteral("Licence: GNU GPL, version 3 or later"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

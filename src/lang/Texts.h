@@ -94,6 +94,8 @@ enum class TextId : int {
     DialogAutoStart,
     DialogAutoClose,
     DialogPaging,
+    DialogFullTable,
+    DialogNarration,
     NoFileTitle,
     NoFileAdvice,
     // Messages and file names, Croatian and English.

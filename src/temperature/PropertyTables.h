@@ -4,8 +4,9 @@
 
 #include <array>
 
-// Melting point, boiling point (both °C) and relative atomic mass by element-button index 0..109.
-// Index 0 is the extra hydrogen button. A temperature of 0 means "not in the data" (from Cm on).
+// Melting point, boiling point (both °C) and relative atomic mass by element-button index 0..109,
+// copied once from the element data so that the window's refreshes index plain arrays. Index 0 is
+// the extra hydrogen button. A temperature of 0 means "not in the data" (from Cm on).
 struct PropertyTables
 {
     static constexpr int Count = 110;
@@ -13,9 +14,6 @@ struct PropertyTables
     std::array<double, Count> meltingPoints{};
     std::array<double, Count> boilingPoints{};
     std::array<double, Count> atomicMasses{};
-
-    // The caption of element button `index`: the symbol of its row.
-    static const char *symbol(int index);
 
     // The value as the system writes it: its shortest decimal text with the given separator.
     static QString valueText(double value, QChar decimalSeparator);

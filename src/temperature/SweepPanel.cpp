@@ -1,6 +1,5 @@
 #include "temperature/SweepPanel.h"
 
-#include "config/NumberRule.h"
 #include "config/Settings.h"
 #include "temperature/SweepRules.h"
 #include "temperature/TemperatureState.h"
@@ -10,6 +9,7 @@
 #include "ui/DesignSurface.h"
 #include "ui/DrawnButton.h"
 #include "ui/Glyphs.h"
+#include "ui/NumberRule.h"
 #include "ui/Overlay.h"
 #include "ui/SelectingLineEdit.h"
 

@@ -1,6 +1,6 @@
 #include "temperature/SweepRules.h"
 
-#include "config/NumberRule.h"
+#include "ui/NumberRule.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #include "temperature/ThermometerPanel.h"
 
-#include "config/NumberRule.h"
 #include "config/Settings.h"
 #include "temperature/TemperatureState.h"
 #include "temperature/ThermometerPart.h"
 #include "temperature/ThermometerScale.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DesignSurface.h"
+#include "ui/NumberRule.h"
 
 #include <QLineEdit>
 

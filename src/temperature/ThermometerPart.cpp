@@ -26,19 +26,32 @@ QColor ThermometerPart::mercuryColour()
 
 void ThermometerPart::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    switch (m_kind) {
-    case Kind::Tube:
-        paintTube(painter);
-        break;
-    case Kind::Column:
-        paintColumn(painter);
-        break;
-    case Kind::Bulb:
-        paintBulb(painter);
-        break;
+    const qreal ratio = devicePixelRatioF();
+    // The column's height changes by a pixel as it moves, its edges rounded apart; it is drawn
+    // once at its greatest height and shown cut off.
+    const bool fits = m_kind == Kind::Column ? m_drawn.width() == qRound(width() * ratio) &&
+                                                   m_drawn.height() >= qRound(height() * ratio)
+                                             : m_drawn.size() == size() * ratio;
+    if (!fits || m_drawn.devicePixelRatio() != ratio) {
+        m_drawn = QPixmap(size() * ratio);
+        m_drawn.setDevicePixelRatio(ratio);
+        m_drawn.fill(Qt::transparent);
+        QPainter painter(&m_drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        switch (m_kind) {
+        case Kind::Tube:
+            paintTube(painter);
+            break;
+        case Kind::Column:
+            paintColumn(painter);
+            break;
+        case Kind::Bulb:
+            paintBulb(painter);
+            break;
+        }
     }
+    // The painter is clipped to what needs painting; the rest of the picture is not copied.
+    QPainter(this).drawPixmap(0, 0, m_drawn);
 }
 
 void ThermometerPart::paintTube(QPainter &painter)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QPointF>
 #include <QWidget>
 
@@ -35,4 +36,8 @@ private:
 
     Kind m_kind;
     DesignSurface *m_surface;
+    // The part drawn once per size: every sweep tick moves the column and so repaints the tube
+    // and the column below their old and new edges, and copying pixels is far cheaper than
+    // drawing gradients and curves again ten times a second.
+    QPixmap m_drawn;
 };

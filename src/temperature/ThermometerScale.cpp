@@ -1,6 +1,6 @@
 #include "temperature/ThermometerScale.h"
 
-#include "config/NumberRule.h"
+#include "ui/NumberRule.h"
 
 #include <cmath>
 #include <cstdlib>

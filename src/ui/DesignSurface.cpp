@@ -61,6 +61,9 @@ DesignSurface::DesignSurface(QWidget *parent)
     , m_style(new ScaledStyle)
 {
     m_bands.fill(QColor(192, 192, 192));
+    // The bands cover every pixel, so nothing behind the surface needs painting first: on a sweep
+    // tick that would be the window's whole background behind the thermometer again.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 DesignSurface::~DesignSurface()
@@ -130,6 +133,7 @@ QRectF DesignSurface::designRect(const QWidget *widget) const
 void DesignSurface::setGradient(const std::array<QColor, 256> &bands)
 {
     m_bands = bands;
+    m_bandStrip = QPixmap();
     update();
 }
 
@@ -205,21 +209,30 @@ void DesignSurface::applyPlacement(const Placement &placement)
 
 void DesignSurface::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    const QRect dirty = event->rect();
-    // A sweep tick repaints a few buttons; only the bands behind them are drawn again.
-    const qreal bandHeight = qreal(height()) / m_bands.size();
-    const int first = std::clamp(int(dirty.top() / bandHeight), 0, int(m_bands.size()) - 1);
-    const int last = std::clamp(int(dirty.bottom() / bandHeight), 0, int(m_bands.size()) - 1);
-    for (int i = first; i <= last; ++i) {
-        const int top = int(std::floor(i * bandHeight));
-        const int bottom = int(std::ceil((i + 1) * bandHeight));
-        painter.fillRect(dirty.left(), top, dirty.width(), bottom - top, m_bands[i]);
+    const qreal ratio = devicePixelRatioF();
+    if (m_bandStrip.height() != qRound(height() * ratio) || m_bandStrip.devicePixelRatio() != ratio)
+        m_bandStrip = QPixmap();
+    if (m_bandStrip.isNull()) {
+        // One narrow strip of the bands, tiled across whatever needs painting: a sweep tick
+        // repaints the thermometer's column and its box, and one tiled fill each is far cheaper
+        // than a fill for every band they cross.
+        m_bandStrip = QPixmap(QSize(16, height()) * ratio);
+        m_bandStrip.setDevicePixelRatio(ratio);
+        QPainter strip(&m_bandStrip);
+        const qreal bandHeight = qreal(height()) / m_bands.size();
+        for (std::size_t i = 0; i < m_bands.size(); ++i) {
+            const int top = int(std::floor(double(i) * bandHeight));
+            const int bottom = int(std::ceil(double(i + 1) * bandHeight));
+            strip.fillRect(0, top, 16, bottom - top, m_bands[i]);
+        }
     }
-    if (!m_picture.isNull()) {
-        if (m_scaledPicture.size() != size())
-            m_scaledPicture = QPixmap::fromImage(
-                m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        painter.drawPixmap(dirty, m_scaledPicture, dirty);
+    if (!m_picture.isNull() && m_scaledPicture.size() != size())
+        m_scaledPicture = QPixmap::fromImage(
+            m_picture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPainter painter(this);
+    for (const QRect &dirty : event->region()) {
+        painter.drawTiledPixmap(dirty, m_bandStrip, QPoint(0, dirty.top()));
+        if (!m_scaledPicture.isNull())
+            painter.drawPixmap(dirty, m_scaledPicture, dirty);
     }
 }

@@ -90,4 +90,5 @@ private:
     QImage m_picture;
     // The picture at the window's size, made once per size rather than on every repaint.
     QPixmap m_scaledPicture;
+    QPixmap m_bandStrip;
 };

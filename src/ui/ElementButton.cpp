@@ -3,6 +3,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+QColor readableTextOn(const QColor &background)
+{
+    return qGray(background.rgb()) < 110 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
 ElementButton::ElementButton(const QString &caption, QWidget *parent)
     : QAbstractButton(parent)
 {
@@ -11,15 +16,33 @@ ElementButton::ElementButton(const QString &caption, QWidget *parent)
     // table loses its highlight when another button is clicked; the keyboard reaches the table
     // with Tab and moves in it with the arrow keys.
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ElementButton::setLook(const ButtonLook &look)
+{
+    if (look == m_look)
+        return;
+    m_look = look;
+    // A coloured face covers every pixel, so the window behind it need not be painted first; an
+    // empty one shows it.
+    setAttribute(Qt::WA_OpaquePaintEvent, !look.dimmed);
+    update();
+}
+
+void ElementButton::changeEvent(QEvent *event)
+{
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        m_captionFont = QFont();
 }
 
 void ElementButton::setBackgroundColour(const QColor &colour)
 {
-    // A sweep sets colours ten times a second; an unchanged one must not cost a repaint.
-    if (colour == m_background)
-        return;
-    m_background = colour;
-    update();
+    ButtonLook look = m_look;
+    look.background = colour;
+    look.text = readableTextOn(colour);
+    setLook(look);
 }
 
 QSize ElementButton::sizeHint() const
@@ -36,41 +59,18 @@ void ElementButton::mouseReleaseEvent(QMouseEvent *event)
     QAbstractButton::mouseReleaseEvent(event);
 }
 
-void ElementButton::setStateLetter(const QString &letter)
-{
-    if (letter == m_stateLetter)
-        return;
-    m_stateLetter = letter;
-    update();
-}
-
-void ElementButton::setDimmed(bool dimmed)
-{
-    if (dimmed == m_dimmed)
-        return;
-    m_dimmed = dimmed;
-    update();
-}
-
-void ElementButton::setMarked(bool marked)
-{
-    if (marked == m_marked)
-        return;
-    m_marked = marked;
-    update();
-}
-
 void ElementButton::focusInEvent(QFocusEvent *event)
 {
     QAbstractButton::focusInEvent(event);
     update();
+    emit focusChanged(true);
 }
 
 void ElementButton::focusOutEvent(QFocusEvent *event)
 {
     QAbstractButton::focusOutEvent(event);
     update();
-    emit focusLost();
+    emit focusChanged(false);
 }
 
 void ElementButton::paintEvent(QPaintEvent *)
@@ -79,45 +79,60 @@ void ElementButton::paintEvent(QPaintEvent *)
     const QRect face = rect();
     const bool sunken = isDown();
     const int w = std::max(1, face.width() / 30);
-    QFont font = painter.font();
+    QFont font = this->font();
     font.setBold(true);
+    if (m_captionFont != font || m_caption.text() != text()) {
+        m_captionFont = font;
+        m_caption.setText(text());
+        m_caption.setTextFormat(Qt::PlainText);
+        m_caption.prepare(QTransform(), font);
+    }
     painter.setFont(font);
+    const QSizeF captionSize = m_caption.size();
+    const QPointF caption((face.width() - captionSize.width()) / 2,
+                          (face.height() - captionSize.height()) / 2);
+    const QColor &background = m_look.background;
+    // Lines of one pixel, filled rather than stroked: a stroke costs more than the whole face.
+    const auto outline = [&painter](const QRect &r, const QColor &colour) {
+        painter.fillRect(r.left(), r.top(), r.width(), 1, colour);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, colour);
+        painter.fillRect(r.left(), r.top(), 1, r.height(), colour);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), colour);
+    };
 
-    if (m_dimmed) {
+    if (m_look.dimmed) {
         // Empty: a faint outline and a faint symbol on whatever lies behind.
+        outline(face, QColor(0, 0, 0, 70));
         painter.setPen(QColor(0, 0, 0, 70));
-        painter.drawRect(face.adjusted(0, 0, -1, -1));
-        painter.drawText(face, Qt::AlignCenter, text());
+        painter.drawStaticText(caption, m_caption);
     } else {
-        painter.fillRect(face, m_background);
+        painter.fillRect(face, background);
         // A raised bevel, pressed in while the mouse holds the button.
-        const QColor light = sunken ? m_background.darker(160) : m_background.lighter(150);
-        const QColor dark = sunken ? m_background.lighter(150) : m_background.darker(180);
+        const QColor light = sunken ? background.darker(160) : background.lighter(150);
+        const QColor dark = sunken ? background.lighter(150) : background.darker(180);
         painter.fillRect(0, 0, face.width(), w, light);
         painter.fillRect(0, 0, w, face.height(), light);
         painter.fillRect(0, face.height() - w, face.width(), w, dark);
         painter.fillRect(face.width() - w, 0, w, face.height(), dark);
-        painter.setPen(Qt::black);
-        painter.drawRect(face.adjusted(0, 0, -1, -1));
-        // The dark end of a property's colour scale needs light letters to be read.
-        painter.setPen(qGray(m_background.rgb()) < 110 ? Qt::white : Qt::black);
-        painter.drawText(face.translated(sunken ? w : 0, sunken ? w : 0), Qt::AlignCenter, text());
-        if (!m_stateLetter.isEmpty()) {
+        outline(face, Qt::black);
+        painter.setPen(m_look.text);
+        painter.drawStaticText(caption + (sunken ? QPointF(w, w) : QPointF()), m_caption);
+        if (!m_look.letter.isEmpty()) {
             QFont small = font;
             small.setPixelSize(std::max(1, face.height() / 4));
             painter.setFont(small);
             painter.drawText(face.adjusted(0, 0, -3 * w, -2 * w), Qt::AlignRight | Qt::AlignBottom,
-                             m_stateLetter);
+                             m_look.letter);
         }
     }
-    if (m_marked) {
+    if (m_look.marked) {
         const int frame = std::max(3, face.width() / 10);
         painter.setPen(QPen(Qt::black, frame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(
             QRectF(face).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0));
     }
-    if (hasFocus()) {
+    if (m_ringFromLook ? m_look.focusRing : hasFocus()) {
         // Seen from the back of a classroom: a thick ring in a colour no state colour takes, with
         // a white edge inside so that it stands out on dark colours too.
         const int ring = std::max(3, face.width() / 9);
@@ -125,7 +140,6 @@ void ElementButton::paintEvent(QPaintEvent *)
             QPen(QColor(200, 0, 200), ring, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(face).adjusted(ring / 2.0, ring / 2.0, -ring / 2.0, -ring / 2.0));
-        painter.setPen(QPen(Qt::white, 1));
-        painter.drawRect(face.adjusted(ring, ring, -ring - 1, -ring - 1));
+        outline(face.adjusted(ring, ring, -ring, -ring), Qt::white);
     }
 }

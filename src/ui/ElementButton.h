@@ -2,6 +2,29 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QStaticText>
+
+// Everything an element button shows besides its caption. The table's buttons get all of it from
+// the table's owner at once; the other buttons of this kind set only their colour.
+struct ButtonLook
+{
+    QColor background{192, 192, 192};
+    QColor text{Qt::black};
+    // A letter in the corner that names the state without its colour; empty shows none.
+    QString letter;
+    // Shown empty, without its colour: not discovered yet, or not found by a search.
+    bool dimmed = false;
+    // Framed, as a search result.
+    bool marked = false;
+    // The thick ring of the keyboard focus.
+    bool focusRing = false;
+
+    bool operator==(const ButtonLook &) const = default;
+};
+
+// Black or white, whichever reads on `background`: the dark end of a property's colour scale needs
+// light letters.
+QColor readableTextOn(const QColor &background);
 
 // A flat, square-cornered button whose whole face is its background colour, so that the state of
 // matter reads from across a classroom. Painting it ourselves keeps a colour change cheap (no style
@@ -13,33 +36,34 @@ class ElementButton : public QAbstractButton
 public:
     explicit ElementButton(const QString &caption, QWidget *parent = nullptr);
 
-    QColor backgroundColour() const { return m_background; }
+    const ButtonLook &look() const { return m_look; }
+    // Repaints only when something changed: a sweep sets every look ten times a second.
+    void setLook(const ButtonLook &look);
+    QColor backgroundColour() const { return m_look.background; }
+    // The colour, with the letters that read on it.
     void setBackgroundColour(const QColor &colour);
-    // A letter in the corner that names the state without its colour; empty shows none.
-    QString stateLetter() const { return m_stateLetter; }
-    void setStateLetter(const QString &letter);
-    // Dimmed: shown empty, without its colour (not yet discovered, or not found by a search).
-    // Marked: framed, as a search result.
-    bool isDimmed() const { return m_dimmed; }
-    bool isMarked() const { return m_marked; }
-    void setDimmed(bool dimmed);
-    void setMarked(bool marked);
+    // Off (the default), the focus ring follows the keyboard focus; on, only the look draws it,
+    // for a button whose owner decides everything it shows.
+    void setRingFromLook(bool fromLook) { m_ringFromLook = fromLook; }
 
     QSize sizeHint() const override;
 
 signals:
     void rightClicked(const QPoint &globalPosition);
-    void focusLost();
+    void focusChanged(bool hasFocus);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    QColor m_background{192, 192, 192};
-    QString m_stateLetter;
-    bool m_dimmed = false;
-    bool m_marked = false;
+    ButtonLook m_look;
+    bool m_ringFromLook = false;
+    // The caption laid out once: a switch of the table's colouring repaints every button, and
+    // laying out 110 captions again each time costs more than all the rest of their painting.
+    QStaticText m_caption;
+    QFont m_captionFont;
 };

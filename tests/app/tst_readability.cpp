@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/CalculatorPanel.h"
 #include "support/TestWindow.h"
+#include "table/TableController.h"
 #include "ui/FittingComboBox.h"
 #include "ui/FittingLabel.h"
 #include "ui/TrailingLabel.h"
@@ -164,7 +165,7 @@ void TestReadability::nothingCutOff()
     w.find(QStringLiteral("fraAuto"))->show();
     if (!w.find(QStringLiteral("fraPovijest")))
         window.toggleTimeline();
-    window.setView(9);
+    window.table().setColouring(9);
     // The sweep's settings, the timeline and a colour bar with the rest of the window.
     QSet<QString> cut = cutOff(&window, &window);
     // The tile and the panel with every element's data.

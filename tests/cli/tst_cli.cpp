@@ -139,7 +139,7 @@ void TestCli::commands_data()
     row("help", {"--help"}, 0, "^usage: quon-pse-cli elements.*calc.*--version", "", false);
     row("calc help", {"calc", "--help"}, 0, "^usage: quon-pse-cli calc .*--composition", "", false);
     row("elements help", {"elements", "--help"}, 0, "^usage: quon-pse-cli elements ", "", false);
-    row("version", {"--version"}, 0, "quon-pse-cli " PSE_EXPECTED_VERSION "\n");
+    row("version", {"--version"}, 0, "^quon-pse-cli " PSE_EXPECTED_VERSION "\n.*GPLv3", "", false);
 
     row("given order, duplicates kept", {"elements", "Mt", "H", "He", "He"}, 0,
         "^symbol[^\n]*\nMt\t[^\n]*\nH\t[^\n]*\nHe\t[^\n]*\nHe\t[^\n]*\n$", "", false);
@@ -149,6 +149,22 @@ void TestCli::commands_data()
     row("lower case", {"elements", "fe"}, 1, "", "symbol \"fe\"");
     row("after good ones", {"elements", "Fe", "Hg", "Q"}, 1, "", "symbol \"Q\"");
     row("empty symbol", {"elements", "H", ""}, 1, "", "symbol \"\"");
+
+    // The full table, chosen anywhere among the arguments; without the option the default table.
+    row("all 118", {"elements", "--elements", "118"}, 0,
+        "^symbol[^\n]*\nH\t([^\n]*\n){116}Ts\t[^\n]*\nOg\tOganeson\t[^\n]*\n$", "", false);
+    row("symbols of the full table", {"elements", "Nh", "--elements=118", "Fe"}, 0,
+        "^symbol[^\n]*\nNh\tNihonij\t[^\n]*\tRIKEN Wako \\(J\\)\t[^\n]*\nFe\t[^\n]*\n$", "", false);
+    usage("elements, bad count", {"elements", "--elements", "117", "H"},
+          "elements: bad value '117' for --elements");
+    row("calc, full table", {"calc", "--elements", "118", "Og", "Nh", "nh3"}, 0,
+        "294.\n286.\n17.03056\n");
+    row("calc, 109 chosen", {"calc", "--elements=109", "Og"}, 0, "G isn't element symbol!\n");
+    row("composition, full table",
+        {"calc", "--elements=118", "--lang", "fr", "--composition", "FlF2"}, 0,
+        compositionHeader + "Fl\tFlérovium\t1\t289\t88.38\nF\tFluor\t2\t37.9968064\t11.62\n"
+                            "total\t\t3\t327\t100.00\n");
+    usage("calc, bad count", {"calc", "--elements", "0", "1"}, "bad value '0' for --elements");
 }
 
 void TestCli::commands()

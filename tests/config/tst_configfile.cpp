@@ -1,7 +1,7 @@
 #include "config/ConfigFile.h"
-#include "config/NumberRule.h"
 #include "config/SettingsKeys.h"
 #include "support/TestFiles.h"
+#include "ui/NumberRule.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +61,8 @@ Settings unusualSettings()
     s.RGBLantanoidi = {13, 14, 15};
     s.RGBSkupine = {-32768, 32767, 0};
     s.RGBLegenda = {255, 0, 255};
+    s.Elements = 118;
+    s.Narration = 1;
     return s;
 }
 
@@ -182,6 +184,13 @@ void TestConfigFile::reader_data()
     row("colour unchecked range", "RGBLegenda (R = -5, G = 300, B = 1)", "RGBLegenda", "-5,300,1");
     row("colour out of range", "RGBLegenda (R = 1, G = 40000, B = 1)", "RGBLegenda", "0,0,0",
         false);
+    // The keys beyond the original ones: one value besides the default, anything else is the
+    // default, and nothing in them abandons the rest of the file.
+    row("full table", "Elements = 118", "Elements", "118");
+    row("another table size", "Elements = 117", "Elements", "109");
+    row("table size out of range", "Elements = 99999", "Elements", "109");
+    row("narration on", "Narration = 1", "Narration", "1");
+    row("narration other number", "Narration = 2", "Narration", "0");
 }
 
 void TestConfigFile::reader()

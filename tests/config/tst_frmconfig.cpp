@@ -164,7 +164,8 @@ void TestFrmConfig::workingCopy_data()
     QTest::addColumn<QByteArrayList>("lines");
 
     using Lines = QByteArrayList;
-    const QStringList edits{"optSetBoja_5", "txtBoja_0=99", "optJezik_1", "txtStepAtom=9"};
+    const QStringList edits{"optSetBoja_5", "txtBoja_0=99", "optJezik_1", "txtStepAtom=9",
+                            "fullTableCheck"};
     QTest::newRow("Cancel") << -1 << edits + QStringList{"cmdCancel"} << Lines{};
     QTest::newRow("closing the dialog") << -1 << edits + QStringList{"close"} << Lines{};
     QTest::newRow("closing the main window") << -1 << edits + QStringList{"closeWindow"} << Lines{};
@@ -194,6 +195,8 @@ void TestFrmConfig::workingCopy_data()
         << -1 << QStringList{"txtBackground=0"} << Lines{"Background = "};
     QTest::newRow("sweep value as typed") << -1 << QStringList{"chkClose", "txtTempEnd=-3000 K"}
                                           << Lines{"TempEnd = -3000 K", "AutoClose = 1"};
+    QTest::newRow("full table, narration") << -1 << QStringList{"fullTableCheck", "narrationCheck"}
+                                           << Lines{"Elements = 118", "Narration = 1"};
     QTest::newRow("English") << -1 << QStringList{"optJezik_1"}
                              << Lines{"Language = 1", "# Configuration file"};
     QTest::newRow("language outside 0..4 kept") << 7 << QStringList{} << Lines{"Language = 7"};
@@ -229,7 +232,9 @@ void TestFrmConfig::workingCopy()
 void TestFrmConfig::defaultThenSave()
 {
     Dialog d("Language = 1\r\nTempEnd = 30\r\nR_Color = up\r\nBackground = x.png\r\n"
-             "AutoStart = 1\r\nRGBKruto (R = 1, G = 2, B = 3)\r\n");
+             "AutoStart = 1\r\nRGBKruto (R = 1, G = 2, B = 3)\r\nElements = 118\r\nNarration = 1");
+    QVERIFY(d.get<QCheckBox>("fullTableCheck")->isChecked() &&
+            d.get<QCheckBox>("narrationCheck")->isChecked());
     d.run({"optSetBoja_5", "cmdDefault"});
     QCOMPARE(d.state().colourEditMode, qint16(0));
     d.run({"cmdSave"});
@@ -355,6 +360,9 @@ void TestFrmConfig::texts()
         QCOMPARE(control->property(property).toString(), pse::lang::text(row.id, shown));
     }
     QVERIFY(rows > 0);
+    // The switches between Default and Save have room for their captions.
+    for (const char *name : {"fullTableCheck", "narrationCheck"})
+        QVERIFY2(d.get(name)->sizeHint().width() <= d.get(name)->width(), name);
 }
 
 QTEST_MAIN(TestFrmConfig)

@@ -26,6 +26,8 @@ private slots:
     void initTestCase();
     void lines_data();
     void lines();
+    void fullTable_data();
+    void fullTable();
     void repairsAreBounded();
     void decimalsSetting();
     void randomSourceIsTheEngines();
@@ -182,6 +184,56 @@ void TestCalculatorEngine::lines()
     shown << bytes(engine.displayText());
     QCOMPARE(shown.join('|'), displays);
     QCOMPARE(bytes(engine.resultText), result);
+}
+
+void TestCalculatorEngine::fullTable_data()
+{
+    // Every case repair the nine after meitnerium change, in every spelling, evaluated with 109 and
+    // 118 elements: "input line afterwards|result", with 118 "|atomic numbers of the composition".
+    QTest::addColumn<QString>("spellings");
+    QTest::addColumn<QString>("with109");
+    QTest::addColumn<QString>("with118");
+    const auto row = [](const char *spellings, const char *with109, const char *with118) {
+        QTest::newRow(spellings) << QString(spellings) << QString(with109) << QString(with118);
+    };
+    row("Nh nh", "NH|15.01468", "Nh|286.|113");
+    row("Cn cn", "CN|26.0174", "Cn|285.|112");
+    row("Ds DS ds dS", "Ds|Ds isn't element symbol!", "Ds|281.|110");
+    row("Rg RG rg rG", "Rg|Rg isn't element symbol!", "Rg|282.|111");
+    row("Fl fl", "FL|L isn't element symbol!", "Fl|289.|114");
+    row("Mc MC mc mC", "Mc|Mc isn't element symbol!", "Mc|290.|115");
+    row("Lv LV lv lV", "LV|L isn't element symbol!", "Lv|293.|116"); // "v" is vanadium elsewhere
+    row("Ts TS ts tS", "Ts|Ts isn't element symbol!", "Ts|294.|117");
+    row("Og og", "OG|G isn't element symbol!", "Og|294.|118");
+    row("2Og+NaCl", "2*(OG)+(NaCl)|G isn't element symbol!", "2*(Og)+(NaCl)|646.|118 11 17");
+    // As "co2" is carbon dioxide, lower-case ammonia and cyanide stay compounds.
+    row("nh3", "NH3|17.03056", "NH3|17.03056|7 1");
+    row("nacn", "NaCN|49.0072", "NaCN|49.0072|11 6 7");
+    row("Alv", "AlV|77.9230", "AlV|77.9230|13 23");
+}
+
+void TestCalculatorEngine::fullTable()
+{
+    QFETCH(QString, spellings);
+    QFETCH(QString, with109);
+    QFETCH(QString, with118);
+    QCOMPARE(pse::CalculatorEngine(1).elementCount, std::size_t(109));
+    for (const QString &line : spellings.split(u' ')) {
+        for (const std::size_t count : {std::size_t(109), std::size_t(118)}) {
+            pse::CalculatorEngine engine(1);
+            engine.elementCount = count;
+            engine.evaluateLine(line.toStdString(), en);
+            QStringList found = {QString::fromStdString(engine.normalisedText),
+                                 QString::fromStdString(engine.resultText)};
+            if (count == 118) {
+                QStringList numbers;
+                for (const pse::CompositionRow &row : pse::percentComposition(engine).rows)
+                    numbers << QString::number(row.atomicNumber);
+                found << numbers.join(u' ');
+            }
+            QCOMPARE(found.join(u'|'), count == 118 ? with118 : with109);
+        }
+    }
 }
 
 void TestCalculatorEngine::repairsAreBounded()

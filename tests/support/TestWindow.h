@@ -3,6 +3,8 @@
 #include "app/FrmPeriodni.h"
 #include "support/FakeDesktopSeam.h"
 #include "support/TestFiles.h"
+#include "table/ElementGrid.h"
+#include "temperature/StateOfMatter.h"
 #include "ui/ElementButton.h"
 
 #include <QAbstractButton>
@@ -50,6 +52,23 @@ struct TestWindow
     ElementButton *element(int index) const
     {
         return find<ElementButton>(QStringLiteral("cmdElement_%1").arg(index));
+    }
+
+    // The first element button whose colour is not that of its state at `kelvin` (curium and
+    // after: not known), or -1.
+    int firstOutOfState(int kelvin, const StateColours &colours = {}) const
+    {
+        const PropertyTables &t = state().tables;
+        for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
+            const auto at = std::size_t(i);
+            const QColor expected =
+                i > 95 ? colours.unknown
+                       : colours.forState(stateAt(celsiusFromReading(kelvin, true),
+                                                  t.meltingPoints[at], t.boilingPoints[at]));
+            if (element(i)->backgroundColour() != expected)
+                return i;
+        }
+        return -1;
     }
 
     QTemporaryDir folder;

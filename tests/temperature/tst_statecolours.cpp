@@ -1,8 +1,5 @@
-#include "calc/engine/AtomicMassTable.h"
-#include "elements/ElementDatabase.h"
 #include "support/TestWindow.h"
-#include "temperature/PropertyTables.h"
-#include "temperature/StatePainter.h"
+#include "temperature/StateOfMatter.h"
 
 #include <QTest>
 
@@ -28,9 +25,7 @@ class TestStateColours : public QObject
 private slots:
     void stateAtTemperature_data();
     void stateAtTemperature();
-    void onlyChangedButtonsRepaint();
     void windowRecolours();
-    void symbolListsAgree();
 };
 
 void TestStateColours::stateAtTemperature_data()
@@ -67,29 +62,6 @@ void TestStateColours::stateAtTemperature()
     QCOMPARE(w.element(button)->backgroundColour(), colourOf(state));
 }
 
-void TestStateColours::onlyChangedButtonsRepaint()
-{
-    PropertyTables tables;
-    setTemperature(tables);
-    StatePainter painter;
-    QList<int> painted;
-    const auto paint = [&painted](int index, qint16) { painted << index; };
-    const auto refresh = [&](int celsius, bool all) {
-        painted.clear();
-        return painter.refresh(celsius, all, tables, paint);
-    };
-
-    QCOMPARE(refresh(27, false), 96); // the first refresh paints every button 0..95
-    QCOMPARE(refresh(27, false), 0);
-    QCOMPARE(refresh(29, false), 2); // caesium (28.4 °C) and francium (27 °C) melt
-    QCOMPARE(refresh(30, false), 1); // gallium (29.78 °C)
-    QCOMPARE(painted, QList<int>{31});
-    QCOMPARE(refresh(30, true), 96);
-    QVERIFY(painted.last() == 95);
-    // Everything boils but the twelve buttons that were gases at 30 °C already.
-    QCOMPARE(refresh(6000, false), 96 - 12);
-}
-
 void TestStateColours::windowRecolours()
 {
     TestWindow w;
@@ -117,23 +89,6 @@ void TestStateColours::windowRecolours()
     QVERIFY(w.state().temperature.statesArmed);
     box->setText(QStringLiteral("1"));
     QCOMPARE(w.element(1)->backgroundColour(), Defaults.solid);
-}
-
-// Three tables name the elements: the buttons' captions, the element data and the calculator's
-// atomic masses. They must agree row by row.
-void TestStateColours::symbolListsAgree()
-{
-    const auto records = allElements();
-    const auto masses = pse::atomicMassTable();
-    QCOMPARE(records.size(), std::size_t(109));
-    QCOMPARE(masses.size(), std::size_t(109));
-    QCOMPARE(QByteArray(PropertyTables::symbol(0)), QByteArray("H"));
-    for (std::size_t z = 1; z <= 109; ++z) {
-        const QByteArray caption(PropertyTables::symbol(int(z)));
-        QCOMPARE(QByteArray::fromStdString(records[z - 1].symbol), caption);
-        QCOMPARE(QByteArray(masses[z - 1].symbol.data(), qsizetype(masses[z - 1].symbol.size())),
-                 caption);
-    }
 }
 
 QTEST_MAIN(TestStateColours)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "elements/ElementDatabase.h"
+
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -12,10 +15,12 @@ struct AtomicMassEntry
     short decimals; // significant decimals of the mass; 0 for a whole mass number
 };
 
-// The row of an element symbol, compared exactly, case included; nullptr for any other text.
-const AtomicMassEntry *findAtomicMass(std::string_view symbol);
+// The row of an element symbol among the first `elementCount` elements, compared exactly, case
+// included; nullptr for any other text. With 109, "Nh" is no symbol; with 118 it is nihonium.
+const AtomicMassEntry *findAtomicMass(std::string_view symbol,
+                                      std::size_t elementCount = ::elementCount);
 
-// All 109 rows, hydrogen to meitnerium.
-std::span<const AtomicMassEntry> atomicMassTable();
+// The rows of the first `elementCount` elements (at most 118), in atomic-number order.
+std::span<const AtomicMassEntry> atomicMassTable(std::size_t elementCount = ::elementCount);
 
 } // namespace pse

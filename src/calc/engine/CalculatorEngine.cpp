@@ -42,8 +42,8 @@ void CalculatorEngine::setRandomSource(std::function<double()> source)
 
 std::string CalculatorEngine::normaliseInput(std::string_view text)
 {
-    NormalisedInput normalised =
-        pse::normaliseInput(text, {decimalSeparator, thousandsSeparator, previousResult});
+    NormalisedInput normalised = pse::normaliseInput(
+        text, {decimalSeparator, thousandsSeparator, previousResult, elementCount});
     molarMassResult = normalised.molarMassResult;
     return std::move(normalised.text);
 }
@@ -51,7 +51,7 @@ std::string CalculatorEngine::normaliseInput(std::string_view text)
 std::string CalculatorEngine::expandFormula(std::string &text)
 {
     Expansion expansion = pse::expandFormula(
-        text, {{decimalSeparator, thousandsSeparator, previousResult}, memoryValue});
+        text, {{decimalSeparator, thousandsSeparator, previousResult, elementCount}, memoryValue});
     massDecimals = expansion.massDecimals;
     symbolError = expansion.symbolError;
     lastSymbol = std::move(expansion.lastSymbol);

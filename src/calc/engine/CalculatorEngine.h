@@ -1,7 +1,9 @@
 #pragma once
 
 #include "calc/engine/ExpressionEvaluator.h"
+#include "elements/ElementDatabase.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -43,6 +45,9 @@ public:
     char decimalSeparator = '.'; // '.' or ',': the window passes the system's one
     std::string lastSymbol;      // the symbol looked up last; after a symbol error the unknown one
     bool symbolError = false;
+    // The elements whose symbols formulas know: 109, to meitnerium, as the program always had, or
+    // 118 with the full table. With 118, "Nh" is nihonium; with 109 it is repaired to "NH".
+    std::size_t elementCount = ::elementCount;
 
     // Runs the steps on inputText: normalises it, expands the formulas, evaluates and stores the
     // result in the general format, or as a molar mass with the fewest decimals of its elements.

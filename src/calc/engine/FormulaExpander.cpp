@@ -28,11 +28,11 @@ const std::string &massText(const AtomicMassEntry &entry)
 {
     static const std::vector<std::string> texts = [] {
         std::vector<std::string> all;
-        for (const AtomicMassEntry &e : atomicMassTable())
+        for (const AtomicMassEntry &e : atomicMassTable(fullElementCount))
             all.push_back(formatGeneral(e.mass, '.'));
         return all;
     }();
-    return texts[static_cast<std::size_t>(&entry - atomicMassTable().data())];
+    return texts[static_cast<std::size_t>(&entry - atomicMassTable(fullElementCount).data())];
 }
 
 // Pass 1: joiners between the atoms of a formula, counts as multiplications, subtractions as
@@ -123,10 +123,11 @@ JoinedFormula joinAtoms(std::string_view s, const ExpansionSettings &settings)
 
 // Pass 2: every element symbol (an upper-case letter, with the lower-case one after it) goes
 // through replace(row, out), which appends what the symbol becomes; an exponent "E" and every
-// other character are copied. Stops at the first unknown symbol, which is left in lastSymbol.
+// other character are copied. Stops at the first symbol unknown among the first elementCount
+// elements, which is left in lastSymbol.
 template <typename Replace>
-bool replaceSymbols(std::string_view joined, std::string &out, std::string &lastSymbol,
-                    Replace &&replace)
+bool replaceSymbols(std::string_view joined, std::size_t elementCount, std::string &out,
+                    std::string &lastSymbol, Replace &&replace)
 {
     out.clear();
     out.reserve(joined.size() * 4);
@@ -146,7 +147,7 @@ bool replaceSymbols(std::string_view joined, std::string &out, std::string &last
             continue;
         }
         lastSymbol.assign(symbol);
-        const AtomicMassEntry *entry = findAtomicMass(symbol);
+        const AtomicMassEntry *entry = findAtomicMass(symbol, elementCount);
         if (entry == nullptr)
             return false;
         replace(*entry, out);
@@ -155,18 +156,22 @@ bool replaceSymbols(std::string_view joined, std::string &out, std::string &last
 }
 
 // Symbols to masses, tracking the fewest decimals among the elements used.
-bool replaceByMasses(std::string_view joined, char decimalSeparator, Expansion &expansion)
+bool replaceByMasses(std::string_view joined, const ExpansionSettings &settings,
+                     Expansion &expansion)
 {
+    const char decimalSeparator = settings.normaliser.decimalSeparator;
     std::string out;
-    const bool known = replaceSymbols(
-        joined, out, expansion.lastSymbol, [&](const AtomicMassEntry &entry, std::string &text) {
-            expansion.massDecimals = std::min(expansion.massDecimals, entry.decimals);
-            const std::size_t at = text.size();
-            text += massText(entry);
-            if (decimalSeparator != '.')
-                std::replace(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), '.',
-                             decimalSeparator);
-        });
+    const bool known =
+        replaceSymbols(joined, settings.normaliser.elementCount, out, expansion.lastSymbol,
+                       [&](const AtomicMassEntry &entry, std::string &text) {
+                           expansion.massDecimals =
+                               std::min(expansion.massDecimals, entry.decimals);
+                           const std::size_t at = text.size();
+                           text += massText(entry);
+                           if (decimalSeparator != '.')
+                               std::replace(text.begin() + static_cast<std::ptrdiff_t>(at),
+                                            text.end(), '.', decimalSeparator);
+                       });
     if (!known) {
         expansion.massDecimals = 0; // an unknown symbol counts as 0 decimals
         return false;
@@ -207,14 +212,14 @@ JoinedFormula joinFormulaAtoms(std::string_view normalisedText, const ExpansionS
 
 std::optional<std::string>
 weighFormula(std::string_view joined,
-             const std::function<std::string_view(const AtomicMassEntry &)> &weight)
+             const std::function<std::string_view(const AtomicMassEntry &)> &weight,
+             std::size_t elementCount)
 {
     std::string out;
     std::string unknown;
-    const bool known =
-        replaceSymbols(joined, out, unknown, [&](const AtomicMassEntry &entry, std::string &text) {
-            text += weight(entry);
-        });
+    const bool known = replaceSymbols(
+        joined, elementCount, out, unknown,
+        [&](const AtomicMassEntry &entry, std::string &text) { text += weight(entry); });
     if (!known)
         return std::nullopt;
     return out;
@@ -239,7 +244,7 @@ Expansion expandFormula(std::string &normalisedText, const ExpansionSettings &se
             expansion.text = std::move(joined.text);
             return expansion;
         }
-        if (replaceByMasses(joined.text, settings.normaliser.decimalSeparator, expansion))
+        if (replaceByMasses(joined.text, settings, expansion))
             return expansion;
 
         std::size_t position = 0;

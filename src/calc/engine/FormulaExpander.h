@@ -3,6 +3,7 @@
 #include "calc/engine/AtomicMassTable.h"
 #include "calc/engine/InputNormaliser.h"
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -44,9 +45,11 @@ JoinedFormula joinFormulaAtoms(std::string_view normalisedText, const ExpansionS
 
 // A joined text with every element symbol replaced by weight(its row), the rest kept, so that the
 // evaluator computes the formula with other values than the atomic masses: with 1 for one element
-// and 0 for all others it counts that element's atoms. Nothing when a symbol is unknown.
+// and 0 for all others it counts that element's atoms. Nothing when a symbol is unknown among the
+// first elementCount elements.
 std::optional<std::string>
 weighFormula(std::string_view joined,
-             const std::function<std::string_view(const AtomicMassEntry &)> &weight);
+             const std::function<std::string_view(const AtomicMassEntry &)> &weight,
+             std::size_t elementCount = ::elementCount);
 
 } // namespace pse

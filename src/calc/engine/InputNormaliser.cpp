@@ -118,6 +118,10 @@ TokenPass tokensAndCase(std::string_view in, const NormaliserSettings &settings,
     out.reserve(in.size() + in.size() / 2);
     const std::size_t n = in.size();
     std::string piece;
+    // The full table knows livermorium, nihonium and copernicium. "Lv" then keeps the case of its
+    // "v". And as "co2" is carbon dioxide while "co" is cobalt, "nh3" stays ammonia and "kcn"
+    // cyanide in a line of three characters or more, while "nh" and "cn" alone are the elements.
+    const bool fullTable = settings.elementCount >= fullElementCount;
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t start = i;
         const char c = in[i];
@@ -129,7 +133,7 @@ TokenPass tokensAndCase(std::string_view in, const NormaliserSettings &settings,
 
         if (isDigit(c)) {
             piece.push_back(c);
-        } else if (isIn(c, "vxw")) {
+        } else if (isIn(c, "vxw") && !(fullTable && c == 'v' && prev == 'L')) {
             piece.push_back(toUpper(c));
         } else if (c == 'z') {
             piece = next == 'n' ? "Zn" : "Z";
@@ -143,6 +147,10 @@ TokenPass tokensAndCase(std::string_view in, const NormaliserSettings &settings,
             ++i;
         } else if (c == 'n' && n >= 3 && next == 'o') {
             piece = "NO";
+            ++i;
+        } else if (fullTable && n >= 3 &&
+                   ((c == 'n' && next == 'h') || (c == 'c' && next == 'n'))) {
+            piece = {toUpper(c), toUpper(next)};
             ++i;
         } else if (isIn(c, "acdelmprsti") && isIn(next, "abceginlopqrstux")) {
             const std::string_view name = functionNameAt(in, i);

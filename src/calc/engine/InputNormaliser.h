@@ -1,5 +1,8 @@
 #pragma once
 
+#include "elements/ElementDatabase.h"
+
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +13,9 @@ struct NormaliserSettings
     char decimalSeparator = '.';
     bool thousandsSeparator = false;
     std::string_view previousResult;
+    // The elements whose symbols formulas know: 109 (to meitnerium) or 118 (to oganesson). It
+    // decides the case of "Lv", and of "nh" and "cn" typed in lower case.
+    std::size_t elementCount = ::elementCount;
 };
 
 struct NormalisedInput

@@ -22,16 +22,19 @@ Composition percentComposition(const CalculatorEngine &engine)
     // The line is linear in the atomic masses (a molar-mass line has no "*" between two formula
     // parts, no "/" and no function), so putting 1 for one element and 0 for the others gives
     // that element's count, and 0 for all gives what belongs to no element.
-    const ExpansionSettings settings{{separator, engine.thousandsSeparator, engine.previousResult},
-                                     engine.memoryValue};
+    const ExpansionSettings settings{
+        {separator, engine.thousandsSeparator, engine.previousResult, engine.elementCount},
+        engine.memoryValue};
     const JoinedFormula joined = joinFormulaAtoms(engine.normalisedText, settings);
     std::vector<const AtomicMassEntry *> elements;
-    const std::optional<std::string> rest =
-        weighFormula(joined.text, [&](const AtomicMassEntry &entry) -> std::string_view {
+    const std::optional<std::string> rest = weighFormula(
+        joined.text,
+        [&](const AtomicMassEntry &entry) -> std::string_view {
             if (std::find(elements.begin(), elements.end(), &entry) == elements.end())
                 elements.push_back(&entry);
             return "0";
-        });
+        },
+        settings.normaliser.elementCount);
     if (!rest || elements.empty())
         return {};
 
@@ -47,10 +50,12 @@ Composition percentComposition(const CalculatorEngine &engine)
     Composition composition;
     composition.total = *total;
     for (const AtomicMassEntry *element : elements) {
-        const std::optional<std::string> text =
-            weighFormula(joined.text, [&](const AtomicMassEntry &entry) -> std::string_view {
+        const std::optional<std::string> text = weighFormula(
+            joined.text,
+            [&](const AtomicMassEntry &entry) -> std::string_view {
                 return &entry == element ? "1" : "0";
-            });
+            },
+            settings.normaliser.elementCount);
         const std::optional<double> count = text ? valueOf(*text) : std::nullopt;
         if (!count)
             return {};

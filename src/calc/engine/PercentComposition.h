@@ -13,7 +13,7 @@ class CalculatorEngine;
 struct CompositionRow
 {
     std::string symbol;   // "Cu"
-    int atomicNumber = 0; // 1..109, for looking up the element's name
+    int atomicNumber = 0; // 1..118, for looking up the element's name
     double count = 0.0;   // atoms in the whole line: coefficients and bracket counts multiplied
     double mass = 0.0;    // count times the engine's atomic mass
     double percent = 0.0; // mass / total * 100

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
 
 class DesignSurface;
 class ElementButton;
@@ -15,7 +14,8 @@ class QFrame;
 class QLabel;
 struct StateColours;
 
-// The table itself: the 110 element buttons and the legend of states beneath them.
+// The table's widgets: the 110 element buttons, laid out in the table's geometry, and the legend of
+// states beneath them. What the buttons show is the table controller's to decide.
 class ElementGrid : public QObject
 {
     Q_OBJECT
@@ -38,21 +38,15 @@ public:
     // nearest one of the next row at all. `from` itself when there is none.
     static int neighbour(int from, Qt::Key arrow);
 
-    // Paints a button for a state of matter (a StateCode) and, while state letters are on, gives
-    // it the state's letter.
-    void paintState(int index, qint16 state, const QColor &colour);
-    // Letters for solid, liquid, gas and not known, or all empty to switch them off; `states` are
-    // the states buttons 0..95 show, the rest have none known.
-    void setStateLetters(const std::array<QString, 4> &letters, std::span<const qint16> states);
-    // The legend's colours and text colour, and the not-known colour of the buttons whose
-    // elements have no temperatures in the data.
+    // The legend's colours and text colour.
     void applyColours(const StateColours &states, const QColor &legendText);
     void applyLanguage(int languageIndex) { m_texts.apply(languageIndex); }
     // The legend of states makes room for the colour bar of a property view, and comes back.
     void setLegendShown(bool shown);
+    bool legendShown() const;
 
 signals:
-    void elementClicked(int index);
+    // A left click reaches the table controller through the button's own clicked signal.
     void elementRightClicked(int index, const QPoint &globalPosition);
 
 private:
@@ -62,6 +56,5 @@ private:
     std::array<ElementButton *, ButtonCount> m_buttons{};
     std::array<QLabel *, 4> m_legendLabels{};
     std::array<QFrame *, 4> m_legendSamples{};
-    std::array<QString, 4> m_stateLetters{};
     pse::lang::TextBinder m_texts;
 };

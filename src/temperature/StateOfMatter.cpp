@@ -1,4 +1,4 @@
-#include "temperature/StatePainter.h"
+#include "temperature/StateOfMatter.h"
 
 #include "temperature/PropertyTables.h"
 
@@ -39,21 +39,4 @@ int celsiusFromReading(int temperature, bool kelvinScale)
     if (!kelvinScale)
         return temperature;
     return int(std::nearbyint(temperature - 273.16));
-}
-
-int StatePainter::refresh(int celsius, bool repaintAll, const PropertyTables &tables,
-                          const PaintButton &paint)
-{
-    int repainted = 0;
-    for (int i = 0; i < PaintedButtons; ++i) {
-        if (repaintAll)
-            buttonStates[i] = StateCode::NotPainted;
-        const qint16 state = stateAt(celsius, tables.meltingPoints[i], tables.boilingPoints[i]);
-        if (buttonStates[i] != state) {
-            paint(i, state);
-            buttonStates[i] = state;
-            ++repainted;
-        }
-    }
-    return repainted;
 }

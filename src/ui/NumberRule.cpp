@@ -1,4 +1,4 @@
-#include "config/NumberRule.h"
+#include "ui/NumberRule.h"
 
 #include <QLocale>
 

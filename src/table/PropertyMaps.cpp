@@ -1,9 +1,9 @@
-#include "app/PropertyMaps.h"
+#include "table/PropertyMaps.h"
 
-#include "config/NumberRule.h"
 #include "elements/ElementDatabase.h"
 #include "temperature/PropertyTables.h"
-#include "temperature/StatePainter.h"
+#include "temperature/StateOfMatter.h"
+#include "ui/NumberRule.h"
 
 #include <QString>
 

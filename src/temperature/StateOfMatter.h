@@ -3,17 +3,13 @@
 #include <QColor>
 #include <QtGlobal>
 
-#include <array>
-#include <functional>
-
 struct PropertyTables;
 
-// State codes as the buttons remember them.
+// State codes.
 namespace StateCode {
 constexpr qint16 Solid = -1;
 constexpr qint16 Liquid = 1;
 constexpr qint16 Gas = 0;
-constexpr qint16 NotPainted = 2;
 } // namespace StateCode
 
 struct StateColours
@@ -24,6 +20,8 @@ struct StateColours
     QColor unknown{192, 192, 192};
 
     QColor forState(qint16 state) const;
+
+    bool operator==(const StateColours &) const = default;
 };
 
 // The state at a whole temperature in °C. The melting point is tested first, so an element that
@@ -37,23 +35,3 @@ bool gasAt20Celsius(const PropertyTables &tables, int index);
 
 // The thermometer reading in °C: kelvin less 273.16, rounded half to even.
 int celsiusFromReading(int temperature, bool kelvinScale);
-
-// Remembers which state colour every button 0..95 shows, and repaints only what changed: the sweep
-// refreshes ten times a second and most refreshes change nothing. Buttons 96..109 have no
-// temperatures in the data and are never touched here.
-class StatePainter
-{
-public:
-    static constexpr int PaintedButtons = 96;
-
-    using PaintButton = std::function<void(int index, qint16 state)>;
-
-    StatePainter() { buttonStates.fill(StateCode::NotPainted); }
-
-    // Returns how many buttons were repainted. With repaintAll every button 0..95 is repainted.
-    int refresh(int celsius, bool repaintAll, const PropertyTables &tables,
-                const PaintButton &paint);
-
-    // Indexes 0..96 as the window has always kept them; 96 is never used.
-    std::array<qint16, 97> buttonStates{};
-};

@@ -1,7 +1,7 @@
-#include "app/ElementGrid.h"
+#include "table/ElementGrid.h"
 
-#include "temperature/PropertyTables.h"
-#include "temperature/StatePainter.h"
+#include "elements/ElementDatabase.h"
+#include "temperature/StateOfMatter.h"
 #include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 #include "ui/ElementButton.h"
@@ -77,10 +77,12 @@ QRect ElementGrid::buttonRect(int index)
 void ElementGrid::createButtons(DesignSurface *surface)
 {
     for (int i = 0; i < ButtonCount; ++i) {
-        auto *button = new ElementButton(QString::fromLatin1(PropertyTables::symbol(i)), surface);
+        auto *button = new ElementButton(
+            QString::fromStdString(allElements()[std::size_t(atomicNumber(i) - 1)].symbol),
+            surface);
         button->setObjectName(QStringLiteral("cmdElement_%1").arg(i));
+        button->setRingFromLook(true);
         surface->place(button, buttonRect(i), 9.75);
-        connect(button, &QAbstractButton::clicked, this, [this, i] { emit elementClicked(i); });
         connect(button, &ElementButton::rightClicked, this,
                 [this, i](const QPoint &at) { emit elementRightClicked(i, at); });
         m_buttons[i] = button;
@@ -120,9 +122,11 @@ void ElementGrid::applyColours(const StateColours &states, const QColor &legendT
         colours::setText(m_legendLabels[i], legendText);
         colours::setFill(m_legendSamples[i], samples[i]);
     }
-    // Button 95 is painted by its state right after; from 96 on there is no state to paint.
-    for (int i = 95; i < ButtonCount; ++i)
-        button(i)->setBackgroundColour(states.unknown);
+}
+
+bool ElementGrid::legendShown() const
+{
+    return !m_legendLabels[0]->isHidden();
 }
 
 void ElementGrid::setLegendShown(bool shown)
@@ -130,28 +134,6 @@ void ElementGrid::setLegendShown(bool shown)
     for (std::size_t i = 0; i < 4; ++i) {
         m_legendLabels[i]->setVisible(shown);
         m_legendSamples[i]->setVisible(shown);
-    }
-}
-
-void ElementGrid::paintState(int index, qint16 state, const QColor &colour)
-{
-    ElementButton *b = button(index);
-    b->setBackgroundColour(colour);
-    const std::size_t letter = state == StateCode::Solid    ? 0
-                               : state == StateCode::Liquid ? 1
-                               : state == StateCode::Gas    ? 2
-                                                            : 3;
-    b->setStateLetter(m_stateLetters[letter]);
-}
-
-void ElementGrid::setStateLetters(const std::array<QString, 4> &letters,
-                                  std::span<const qint16> states)
-{
-    m_stateLetters = letters;
-    for (int i = 0; i < ButtonCount; ++i) {
-        const qint16 state =
-            std::size_t(i) < states.size() ? states[std::size_t(i)] : StateCode::NotPainted;
-        paintState(i, state, button(i)->backgroundColour());
     }
 }
 

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "table/ElementGrid.h"
+#include "table/PropertyMaps.h"
+#include "temperature/StateOfMatter.h"
+#include "ui/ElementButton.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+struct PropertyTables;
+
+// Everything that decides what an element button shows. The table controller holds the one copy;
+// a feature that changes how the table looks adds a field here and a rule to TableLook::look.
+struct TableInputs
+{
+    // What colours the table: the state of matter, or one property after another.
+    static constexpr int StatesColouring = 0;
+    static constexpr int ColouringCount = 1 + int(maps::Property::Count);
+
+    // The thermometer's temperature in °C, and the unit it reads in.
+    int celsius = 0;
+    bool kelvinScale = true;
+    // StatesColouring, or 1 + a maps::Property.
+    int colouring = StatesColouring;
+    // The letters typed to search the table; empty when nobody searches.
+    QString search;
+    // The discovery timeline's year while the timeline is open.
+    std::optional<int> year;
+    // The state's initial in a corner of every button.
+    bool letters = false;
+    int language = 0;
+    // The element button with the keyboard focus, -1 for none.
+    int focused = -1;
+    StateColours colours;
+
+    bool operator==(const TableInputs &) const = default;
+};
+
+// The one rule from the inputs to each button's look. It keeps nothing of what it answered before:
+// its caches hold only what follows from the element data (scales, folded names, letters).
+class TableLook
+{
+public:
+    explicit TableLook(const PropertyTables &tables);
+
+    ButtonLook look(int index, const TableInputs &inputs) const;
+
+    // Whether button `index` stands in the table: discovered by the timeline's year.
+    bool known(int index, const TableInputs &inputs) const;
+    // Whether button `index` is found by the search (every button when nobody searches).
+    bool found(int index, const TableInputs &inputs) const;
+    // The state of button `index` at the inputs' temperature; nothing where the data hold none.
+    std::optional<qint16> state(int index, const TableInputs &inputs) const;
+    // The scale of a property map.
+    const maps::Scale &scale(maps::Property property) const;
+
+private:
+    using Values = std::array<std::optional<double>, ElementGrid::ButtonCount>;
+
+    const Values &values(maps::Property property) const;
+    const QString &foldedSearch(const QString &search) const;
+    const std::array<QString, 4> &letters(int language) const;
+
+    const PropertyTables &m_tables;
+    mutable std::array<std::optional<maps::Scale>, std::size_t(maps::Property::Count)> m_scales;
+    mutable std::array<std::optional<Values>, std::size_t(maps::Property::Count)> m_values;
+    std::array<int, ElementGrid::ButtonCount> m_years{};
+    // Symbols and names without case and accents, by language and button: "zeljezo" finds
+    // "Željezo".
+    mutable std::array<std::array<QString, ElementGrid::ButtonCount>, 5> m_folded;
+    mutable std::array<std::array<QString, 4>, 5> m_letters;
+    mutable std::array<bool, 5> m_lettersRead{};
+    mutable QString m_searchFor;
+    mutable QString m_searchFolded;
+};
+
+// Text compared without case and accents.
+QString folded(const QString &text);
