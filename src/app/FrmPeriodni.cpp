@@ -215,8 +215,7 @@ void FrmPeriodni::showLegend()
         return;
     }
     const auto property = maps::Property(colouring - 1);
-    m_views->showScale(m_table->looks().scale(property),
-                       QString::fromUtf8(maps::info(property).unit));
+    m_views->showScale(property, m_table->looks().scale(property), m_table->inputs().kelvinScale);
 }
 
 void FrmPeriodni::copyTileColour()

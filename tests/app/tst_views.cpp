@@ -1,6 +1,7 @@
 #include "app/ScaleText.h"
 #include "support/TestWindow.h"
 #include "table/PropertyMaps.h"
+#include "table/TableController.h"
 #include "temperature/PropertyTables.h"
 
 #include <QComboBox>
@@ -142,6 +143,18 @@ void TestViews::propertyView()
     // The thermometer goes on, the colours ignore it.
     box->setText(QStringLiteral("6000"));
     QCOMPARE(w.element(9)->backgroundColour(), maps::viridis(1));
+    // Whole years; temperatures in the thermometer's unit, which the bar follows; a screen reader
+    // reads the bar's ends and unit.
+    w.window->table().setColouring(1 + int(maps::Property::DiscoveryYear));
+    QCOMPARE(w.text(QStringLiteral("lblBojeMin")) + w.text(QStringLiteral("lblBojeMax")),
+             QStringLiteral("16501984"));
+    w.window->table().setColouring(1 + int(maps::Property::BoilingPoint));
+    QVERIFY(w.text(QStringLiteral("lblBojeMax")).endsWith(u" K"));
+    QTest::mouseClick(w.find(QStringLiteral("lblTermometar")), Qt::LeftButton);
+    QVERIFY(w.text(QStringLiteral("lblBojeMax")).endsWith(u" °C"));
+    QCOMPARE(w.find(QStringLiteral("picBoje"))->accessibleName(),
+             w.text(QStringLiteral("lblBojeMin")) + QStringLiteral(" – ") +
+                 w.text(QStringLiteral("lblBojeMax")));
 }
 
 void TestViews::timeline_data()
