@@ -96,6 +96,9 @@ bool DesignSurface::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ToolTip)
         QToolTip::setFont(designFont(QApplication::font("QTipLabel")));
+    // A text box builds its context menu anew each time, with the menus' type of the moment.
+    else if (event->type() == QEvent::ContextMenu)
+        QApplication::setFont(designFont(QApplication::font("QMenu"), 9.75), "QMenu");
     return QWidget::eventFilter(watched, event);
 }
 

@@ -62,8 +62,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    // Tooltips are windows of their own and would keep the desktop's small type; each is given
-    // the surface's type just before it shows.
+    // Tooltips and context menus are windows of their own and would keep the desktop's small
+    // type; each is given the surface's type just before it shows.
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
