@@ -109,7 +109,7 @@ void FrmPeriodni::connectPanels()
             [this] { m_state.settings.AutoClose = 0; });
 
     connect(m_sweep, &SweepPanel::elementDue, this,
-            [this] { cmdElement_Click(m_state.random.below(109)); });
+            [this] { cmdElement_Click(m_state.random.below(m_state.settings.Elements)); });
     connect(m_sweep, &SweepPanel::pageDue, m_info, &InfoPanel::cmdPageDn_Click);
     connect(m_sweep, &SweepPanel::endOfSweep, this, &FrmPeriodni::imgIzlaz_Click);
     connect(m_sweep, &SweepPanel::valuesAccepted, this, &FrmPeriodni::storeSweepValues);
@@ -133,10 +133,12 @@ CalculatorPanel &FrmPeriodni::calculator()
             m_surface, m_seam, m_state.decimalSeparator, [this] { return m_state.random.next(); },
             [this](int z) {
                 return QString::fromStdString(
-                    allElements()[std::size_t(z - 1)].name(m_state.languageIndex()));
+                    allElements(fullElementCount)[std::size_t(z - 1)].name(
+                        m_state.languageIndex()));
             },
             this);
         m_calculator->applyLanguage(m_state.languageIndex());
+        m_calculator->setElementCount(std::size_t(m_state.settings.Elements));
     }
     return *m_calculator;
 }
@@ -215,7 +217,8 @@ void FrmPeriodni::showLegend()
         return;
     }
     const auto property = maps::Property(colouring - 1);
-    m_views->showScale(property, m_table->looks().scale(property), m_table->inputs().kelvinScale);
+    m_views->showScale(property, m_table->looks().scale(property, m_table->inputs().elementCount),
+                       m_table->inputs().kelvinScale);
 }
 
 void FrmPeriodni::copyTileColour()
@@ -280,6 +283,10 @@ void FrmPeriodni::ApplyConfig()
     const pse::Settings &s = m_state.settings;
     m_grid->applyColours(stateColours(), s.RGBLegenda.colour());
     m_table->setStateColours(stateColours());
+    m_table->setElementCount(s.Elements);
+    m_views->setLastYear(maps::latestDiscovery(std::size_t(s.Elements)));
+    if (m_calculator)
+        m_calculator->setElementCount(std::size_t(s.Elements));
     m_tableLabels->applySettings(s);
     m_info->setPageButtonColour(s.RGBLantanoidi.colour());
     m_sweep->applySettings();

@@ -316,7 +316,7 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
 {
     m_shownIndex = index;
     m_record.symbol = symbol.toStdString();
-    lookupElement(m_record);
+    lookupElement(m_record, fullElementCount);
     const ElementRecord &r = m_record;
     const QChar separator = context.decimalSeparator;
 
@@ -336,9 +336,15 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
         m_lblTempVrenja->setText(temperatureText(boiling, context));
     }
 
-    m_lblAtomMas->setText(PropertyTables::valueText(context.tables.atomicMasses[index], separator));
+    const QString mass = PropertyTables::valueText(context.tables.atomicMasses[index], separator);
+    // The full table's last elements are known by the mass number of their longest-lived
+    // isotope, which is written in brackets.
+    m_lblAtomMas->setText(index > int(elementCount) ? u'[' + mass + u']' : mass);
 
-    m_lblElConfig->setText(QString::fromStdString(r.electronConfig));
+    m_lblElConfig->setText(r.electronConfigPredicted
+                               ? QString::fromStdString(r.electronConfig) + u' ' +
+                                     pse::lang::text(TextId::PredictedNote, context.languageIndex)
+                               : QString::fromStdString(r.electronConfig));
     m_lblGodOtkrice->setText(QString::fromStdString(r.discoveryYear));
     m_txtOtkrio->setText(QString::fromStdString(r.discoverers));
 

@@ -88,7 +88,7 @@ void ViewPanel::buildTimeline()
     surface->place(m_cmdPlay, QRect(0, 0, 330, 330), 0);
     m_sldGodina = new QSlider(Qt::Horizontal, m_fraTimeline);
     m_sldGodina->setObjectName(QStringLiteral("sldGodina"));
-    m_sldGodina->setRange(FirstYear, maps::latestDiscovery());
+    m_sldGodina->setRange(FirstYear, m_lastYear);
     m_sldGodina->setPageStep(10);
     m_sldGodina->setValue(m_sldGodina->maximum());
     surface->place(m_sldGodina, QRect(400, 0, 2300, 330), 0);
@@ -96,7 +96,6 @@ void ViewPanel::buildTimeline()
     m_lblGodina->setObjectName(QStringLiteral("lblGodina"));
     surface->place(m_lblGodina, QRect(2760, 0, 2005, 330), 8.25);
     m_playTimer = new QTimer(this);
-    m_playTimer->setInterval(PlayMilliseconds / (m_sldGodina->maximum() - FirstYear));
     connect(m_playTimer, &QTimer::timeout, this, &ViewPanel::playStep);
     connect(m_cmdPlay, &QAbstractButton::clicked, this, [this] { setPlaying(!playing()); });
     connect(m_sldGodina, &QSlider::valueChanged, this, [this](int year) {
@@ -186,9 +185,21 @@ void ViewPanel::setTimelineShown(bool shown)
         setPlaying(false);
 }
 
+void ViewPanel::setLastYear(int year)
+{
+    m_lastYear = year;
+    if (!m_sldGodina)
+        return;
+    // A timeline that stood at the end stays at the end.
+    const bool atEnd = m_sldGodina->value() == m_sldGodina->maximum();
+    m_sldGodina->setMaximum(year);
+    if (atEnd)
+        m_sldGodina->setValue(year);
+}
+
 int ViewPanel::year() const
 {
-    return m_sldGodina ? m_sldGodina->value() : maps::latestDiscovery();
+    return m_sldGodina ? m_sldGodina->value() : m_lastYear;
 }
 
 void ViewPanel::setYear(int year)
@@ -210,6 +221,7 @@ void ViewPanel::setPlaying(bool on)
         // From the beginning when the end has been reached.
         if (m_sldGodina->value() == m_sldGodina->maximum())
             m_sldGodina->setValue(m_sldGodina->minimum());
+        m_playTimer->setInterval(PlayMilliseconds / (m_sldGodina->maximum() - FirstYear));
         m_playTimer->start();
     } else {
         m_playTimer->stop();

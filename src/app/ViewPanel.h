@@ -36,6 +36,8 @@ public:
     void showScale(maps::Property property, const maps::Scale &scale, bool kelvin);
     void hideScale();
 
+    // The timeline's last year: that of the latest discovery among the elements in use.
+    void setLastYear(int year);
     bool timelineShown() const;
     void setTimelineShown(bool shown);
     int year() const;
@@ -74,5 +76,6 @@ private:
     QLabel *m_lblTrazi = nullptr;
     QString m_search;
     int m_languageIndex = 0;
+    int m_lastYear = 1984;
     pse::lang::TextBinder m_texts;
 };

@@ -118,8 +118,19 @@ constexpr ElementProperties Rows[] = {
     {0, 0, 264},               // 107 Bh
     {0, 0, 265},               // 108 Hs
     {0, 0, 268},               // 109 Mt
+    // The full table's last row: the mass numbers of the longest-lived known isotopes
+    // (NUBASE2020), as the calculator holds them.
+    {0, 0, 281}, // 110 Ds
+    {0, 0, 282}, // 111 Rg
+    {0, 0, 285}, // 112 Cn
+    {0, 0, 286}, // 113 Nh
+    {0, 0, 289}, // 114 Fl
+    {0, 0, 290}, // 115 Mc
+    {0, 0, 293}, // 116 Lv
+    {0, 0, 294}, // 117 Ts
+    {0, 0, 294}, // 118 Og
 };
-static_assert(std::size(Rows) == elementCount);
+static_assert(std::size(Rows) == fullElementCount);
 
 } // namespace
 

@@ -10,5 +10,5 @@ struct ElementProperties
     double atomicMass;   // relative atomic mass; a whole mass number where no isotope is stable
 };
 
-// The properties of the element with atomic number z, 1..109.
+// The properties of the element with atomic number z, 1..118.
 const ElementProperties &elementProperties(int z);

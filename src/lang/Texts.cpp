@@ -347,6 +347,12 @@ constexpr TextRow Rows[] = {
      Text,
      {u8"Spremi tablicu kao sliku", u8"Save the table as a picture", u8"Tabelle als Bild speichern",
       u8"Enregistrer le tableau comme image", u8"Salva la tavola come immagine"}},
+    // After an electron configuration that has been calculated, not measured.
+    {PredictedNote,
+     Message,
+     "",
+     Text,
+     {u8"(predviđeno)", u8"(predicted)", u8"(vorhergesagt)", u8"(prédite)", u8"(prevista)"}},
 };
 
 #undef HR_EN

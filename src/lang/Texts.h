@@ -114,6 +114,7 @@ enum class TextId : int {
     NoFormula,
     TipComposition,
     ExportTitle,
+    PredictedNote,
     Count
 };
 

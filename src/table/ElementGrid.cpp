@@ -78,7 +78,8 @@ void ElementGrid::createButtons(DesignSurface *surface)
 {
     for (int i = 0; i < ButtonCount; ++i) {
         auto *button = new ElementButton(
-            QString::fromStdString(allElements()[std::size_t(atomicNumber(i) - 1)].symbol),
+            QString::fromStdString(
+                allElements(fullElementCount)[std::size_t(atomicNumber(i) - 1)].symbol),
             surface);
         button->setObjectName(QStringLiteral("cmdElement_%1").arg(i));
         button->setRingFromLook(true);
@@ -137,7 +138,7 @@ void ElementGrid::setLegendShown(bool shown)
     }
 }
 
-int ElementGrid::neighbour(int from, Qt::Key arrow)
+int ElementGrid::neighbour(int from, Qt::Key arrow, int shownCount)
 {
     const QPoint here = buttonRect(from).center();
     const bool horizontal = arrow == Qt::Key_Left || arrow == Qt::Key_Right;
@@ -150,7 +151,7 @@ int ElementGrid::neighbour(int from, Qt::Key arrow)
     if (horizontal) {
         int best = from;
         int bestDistance = std::numeric_limits<int>::max();
-        for (int i = 0; i < ButtonCount; ++i) {
+        for (int i = 0; i <= shownCount; ++i) {
             const QPoint there = buttonRect(i).center();
             const int distance = (there.x() - here.x()) * sign;
             if (i != from && sameRow(here, there) && distance > 0 && distance < bestDistance) {
@@ -172,7 +173,7 @@ int ElementGrid::neighbour(int from, Qt::Key arrow)
     int nearestRowX = std::numeric_limits<int>::max();
     int column = from;
     int columnRowY = std::numeric_limits<int>::max();
-    for (int i = 0; i < ButtonCount; ++i) {
+    for (int i = 0; i <= shownCount; ++i) {
         const QPoint there = buttonRect(i).center();
         const int rowDistance = (there.y() - here.y()) * sign;
         if (i == from || i == 0 || rowDistance <= 0 || sameRow(here, there))

@@ -14,18 +14,20 @@ class QFrame;
 class QLabel;
 struct StateColours;
 
-// The table's widgets: the 110 element buttons, laid out in the table's geometry, and the legend of
-// states beneath them. What the buttons show is the table controller's to decide.
+// The table's widgets: the element buttons, laid out in the table's geometry, and the legend of
+// states beneath them. Button i (1..118) is the element with atomic number i and button 0 repeats
+// hydrogen; 110..118 complete period 7 and are shown with the full table only. What the buttons
+// show is the table controller's to decide.
 class ElementGrid : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int ButtonCount = 110;
+    static constexpr int ButtonCount = 119;
 
     ElementGrid(DesignSurface *surface, QObject *parent = nullptr);
 
-    // Design rectangle (twips) of element button `index` (0..109).
+    // Design rectangle (twips) of element button `index` (0..118).
     static QRect buttonRect(int index);
     // The atomic number a button stands for: the extra button 0 is hydrogen, as is button 1.
     static int atomicNumber(int index) { return std::max(index, 1); }
@@ -35,8 +37,9 @@ public:
     // The button an arrow key leads to from button `from` in the table's geometry: along a
     // period over its gaps, or to the nearest button of the next row up or down (the f-block rows
     // and the extra hydrogen button included) that stands in the same column, or failing that the
-    // nearest one of the next row at all. `from` itself when there is none.
-    static int neighbour(int from, Qt::Key arrow);
+    // nearest one of the next row at all. `from` itself when there is none. Only the buttons up to
+    // `shownCount`, the elements in use, take part.
+    static int neighbour(int from, Qt::Key arrow, int shownCount);
 
     // The legend's colours and text colour.
     void applyColours(const StateColours &states, const QColor &legendText);

@@ -68,21 +68,17 @@ int discoveryYear(const ElementRecord &record)
     return pse::clampToWhole16(pse::leadingNumber(year));
 }
 
-int latestDiscovery()
+int latestDiscovery(std::size_t count)
 {
-    // The data never changes while the program runs.
-    static const int latest = [] {
-        int year = Antiquity;
-        for (const ElementRecord &record : allElements())
-            year = std::max(year, discoveryYear(record));
-        return year;
-    }();
-    return latest;
+    int year = Antiquity;
+    for (const ElementRecord &record : allElements(count))
+        year = std::max(year, discoveryYear(record));
+    return year;
 }
 
 std::optional<double> value(Property property, int z, const PropertyTables &tables)
 {
-    const ElementRecord &r = allElements()[std::size_t(z - 1)];
+    const ElementRecord &r = allElements(fullElementCount)[std::size_t(z - 1)];
     switch (property) {
     case Property::Electronegativity:
         return present(r.electronegativity);
@@ -117,10 +113,10 @@ std::optional<double> value(Property property, int z, const PropertyTables &tabl
     return std::nullopt;
 }
 
-Scale scaleFor(Property property, const PropertyTables &tables)
+Scale scaleFor(Property property, const PropertyTables &tables, std::size_t count)
 {
     Scale scale{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest(), false};
-    for (int z = 1; z <= int(elementCount); ++z) {
+    for (int z = 1; z <= int(count); ++z) {
         if (const auto v = value(property, z, tables)) {
             scale.min = std::min(scale.min, *v);
             scale.max = std::max(scale.max, *v);

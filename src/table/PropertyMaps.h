@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 
 struct ElementRecord;
@@ -42,10 +43,10 @@ const PropertyInfo &info(Property property);
 // given) count as known from the start, before any dated discovery.
 int discoveryYear(const ElementRecord &record);
 constexpr int Antiquity = -100000;
-// The year of the latest discovery in the data.
-int latestDiscovery();
+// The year of the latest discovery among the first `count` elements.
+int latestDiscovery(std::size_t count);
 
-// The value of element z (1..109), in the unit of info(). Nothing where the data hold none: a 0
+// The value of element z (1..118), in the unit of info(). Nothing where the data hold none: a 0
 // is no value by the data's rule. Densities are all in g/cm3, the gases' included.
 std::optional<double> value(Property property, int z, const PropertyTables &tables);
 
@@ -57,8 +58,8 @@ struct Scale
     bool logarithmic = false;
 };
 
-// The scale over every element's value of the property.
-Scale scaleFor(Property property, const PropertyTables &tables);
+// The scale over the values of the first `count` elements.
+Scale scaleFor(Property property, const PropertyTables &tables, std::size_t count);
 // Where value lies on the scale, 0..1, values beyond its ends taken at the ends.
 double position(const Scale &scale, double value);
 

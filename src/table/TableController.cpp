@@ -19,20 +19,32 @@ TableController::TableController(ElementGrid &grid, const PropertyTables &tables
 
 void TableController::update(const TableInputs &next)
 {
-    const bool colouring = next.colouring != m_inputs.colouring;
-    const bool legend = colouring || next.kelvinScale != m_inputs.kelvinScale;
-    const bool search = next.search != m_inputs.search;
-    m_inputs = next;
+    // Hiding a button that has the focus moves the focus on at once, which comes back here as a
+    // new input while the buttons are still being given their looks; it is taken up after them.
+    m_next = next;
+    if (m_updating)
+        return;
+    m_updating = true;
+    const TableInputs before = m_inputs;
     int changed = 0;
-    for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
-        ElementButton *button = m_grid.button(i);
-        const ButtonLook look = m_look.look(i, m_inputs);
-        if (button->look() != look) {
-            button->setLook(look);
-            ++changed;
+    do {
+        m_inputs = m_next;
+        for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
+            ElementButton *button = m_grid.button(i);
+            const ButtonLook look = m_look.look(i, m_inputs);
+            if (button->look() != look) {
+                button->setLook(look);
+                ++changed;
+            }
         }
-    }
+    } while (!(m_inputs == m_next));
+    m_updating = false;
     m_lastRepaintCount = changed;
+    const bool colouring = before.colouring != m_inputs.colouring;
+    // The colour bar's ends are those of the elements in use.
+    const bool legend = colouring || before.kelvinScale != m_inputs.kelvinScale ||
+                        before.elementCount != m_inputs.elementCount;
+    const bool search = before.search != m_inputs.search;
     if (legend) {
         m_grid.setLegendShown(m_inputs.colouring == TableInputs::StatesColouring);
         emit legendChanged();
@@ -42,6 +54,13 @@ void TableController::update(const TableInputs &next)
     if (search)
         emit searchChanged(m_inputs.search);
     emit repainted();
+}
+
+void TableController::setElementCount(int count)
+{
+    TableInputs next = m_inputs;
+    next.elementCount = count;
+    update(next);
 }
 
 void TableController::setTemperature(int celsius)
@@ -128,7 +147,7 @@ bool TableController::moveFocus(Qt::Key arrow)
 {
     if (m_inputs.focused < 0)
         return false;
-    const int to = ElementGrid::neighbour(m_inputs.focused, arrow);
+    const int to = ElementGrid::neighbour(m_inputs.focused, arrow, m_inputs.elementCount);
     // The focus event reports the move back here; a window that is not active gets none, and the
     // ring must move all the same.
     setFocused(to, true);
@@ -140,7 +159,7 @@ bool TableController::chooseWithKeyboard()
 {
     if (!m_inputs.search.isEmpty()) {
         int first = -1;
-        for (int i = 1; i < ElementGrid::ButtonCount && first < 0; ++i) {
+        for (int i = 1; i <= m_inputs.elementCount && first < 0; ++i) {
             if (m_look.found(i, m_inputs) && m_look.known(i, m_inputs))
                 first = i;
         }

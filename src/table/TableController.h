@@ -21,6 +21,8 @@ public:
     const TableInputs &inputs() const { return m_inputs; }
     const TableLook &looks() const { return m_look; }
 
+    // 109 elements, or the full table of 118.
+    void setElementCount(int count);
     void setTemperature(int celsius);
     void setKelvinScale(bool kelvin);
     void setStateColours(const StateColours &colours);
@@ -67,5 +69,7 @@ private:
     ElementGrid &m_grid;
     TableLook m_look;
     TableInputs m_inputs;
+    TableInputs m_next;
+    bool m_updating = false;
     int m_lastRepaintCount = 0;
 };

@@ -30,8 +30,8 @@ TableLook::TableLook(const PropertyTables &tables)
     : m_tables(tables)
 {
     for (int i = 0; i < ElementGrid::ButtonCount; ++i)
-        m_years[std::size_t(i)] =
-            maps::discoveryYear(allElements()[std::size_t(ElementGrid::atomicNumber(i) - 1)]);
+        m_years[std::size_t(i)] = maps::discoveryYear(
+            allElements(fullElementCount)[std::size_t(ElementGrid::atomicNumber(i) - 1)]);
 }
 
 const TableLook::Values &TableLook::values(maps::Property property) const
@@ -46,11 +46,12 @@ const TableLook::Values &TableLook::values(maps::Property property) const
     return *cached;
 }
 
-const maps::Scale &TableLook::scale(maps::Property property) const
+const maps::Scale &TableLook::scale(maps::Property property, int elementCount) const
 {
-    std::optional<maps::Scale> &cached = m_scales[std::size_t(property)];
+    const bool full = elementCount > int(::elementCount);
+    std::optional<maps::Scale> &cached = m_scales[std::size_t(property)][full ? 1 : 0];
     if (!cached)
-        cached = maps::scaleFor(property, m_tables);
+        cached = maps::scaleFor(property, m_tables, full ? fullElementCount : ::elementCount);
     return *cached;
 }
 
@@ -97,7 +98,7 @@ bool TableLook::found(int index, const TableInputs &inputs) const
     QString &names = m_folded[language][std::size_t(index)];
     if (names.isEmpty()) {
         const ElementRecord &record =
-            allElements()[std::size_t(ElementGrid::atomicNumber(index) - 1)];
+            allElements(fullElementCount)[std::size_t(ElementGrid::atomicNumber(index) - 1)];
         // The symbol and the name apart, so that a search never matches across the two.
         names = folded(QString::fromStdString(record.symbol)) + u'\n' +
                 folded(QString::fromStdString(record.name(int(language))));
@@ -118,7 +119,8 @@ ButtonLook TableLook::look(int index, const TableInputs &inputs) const
         const auto property = maps::Property(inputs.colouring - 1);
         const std::optional<double> &value = values(property)[std::size_t(index)];
         look.background =
-            value ? maps::viridis(maps::position(scale(property), *value)) : inputs.colours.unknown;
+            value ? maps::viridis(maps::position(scale(property, inputs.elementCount), *value))
+                  : inputs.colours.unknown;
     }
     look.text = readableTextOn(look.background);
     const bool standing = known(index, inputs);
@@ -126,5 +128,6 @@ ButtonLook TableLook::look(int index, const TableInputs &inputs) const
     look.dimmed = !standing || !hit;
     look.marked = !inputs.search.isEmpty() && standing && hit;
     look.focusRing = index == inputs.focused;
+    look.hidden = index > inputs.elementCount;
     return look;
 }

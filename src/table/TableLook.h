@@ -20,6 +20,8 @@ struct TableInputs
     static constexpr int StatesColouring = 0;
     static constexpr int ColouringCount = 1 + int(maps::Property::Count);
 
+    // The elements in use: 109, to meitnerium, or the full table of 118.
+    int elementCount = 109;
     // The thermometer's temperature in °C, and the unit it reads in.
     int celsius = 0;
     bool kelvinScale = true;
@@ -54,8 +56,8 @@ public:
     bool found(int index, const TableInputs &inputs) const;
     // The state of button `index` at the inputs' temperature; nothing where the data hold none.
     std::optional<qint16> state(int index, const TableInputs &inputs) const;
-    // The scale of a property map.
-    const maps::Scale &scale(maps::Property property) const;
+    // The scale of a property map over the elements in use.
+    const maps::Scale &scale(maps::Property property, int elementCount) const;
 
 private:
     using Values = std::array<std::optional<double>, ElementGrid::ButtonCount>;
@@ -65,7 +67,10 @@ private:
     const std::array<QString, 4> &letters(int language) const;
 
     const PropertyTables &m_tables;
-    mutable std::array<std::optional<maps::Scale>, std::size_t(maps::Property::Count)> m_scales;
+    // By property, for the shorter table and the full one.
+    mutable std::array<std::array<std::optional<maps::Scale>, 2>,
+                       std::size_t(maps::Property::Count)>
+        m_scales;
     mutable std::array<std::optional<Values>, std::size_t(maps::Property::Count)> m_values;
     std::array<int, ElementGrid::ButtonCount> m_years{};
     // Symbols and names without case and accents, by language and button: "zeljezo" finds

@@ -4,12 +4,13 @@
 
 #include <array>
 
-// Melting point, boiling point (both °C) and relative atomic mass by element-button index 0..109,
+// Melting point, boiling point (both °C) and relative atomic mass by element-button index 0..118,
 // copied once from the element data so that the window's refreshes index plain arrays. Index 0 is
-// the extra hydrogen button. A temperature of 0 means "not in the data" (from Cm on).
+// the extra hydrogen button; 110..118 are shown with the full table only. A temperature of 0
+// means "not in the data" (from Cm on).
 struct PropertyTables
 {
-    static constexpr int Count = 110;
+    static constexpr int Count = 119;
 
     std::array<double, Count> meltingPoints{};
     std::array<double, Count> boilingPoints{};

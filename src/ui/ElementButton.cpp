@@ -23,7 +23,10 @@ void ElementButton::setLook(const ButtonLook &look)
 {
     if (look == m_look)
         return;
+    const bool shownChanged = look.hidden != m_look.hidden;
     m_look = look;
+    if (shownChanged)
+        setVisible(!look.hidden);
     // A coloured face covers every pixel, so the window behind it need not be painted first; an
     // empty one shows it.
     setAttribute(Qt::WA_OpaquePaintEvent, !look.dimmed);

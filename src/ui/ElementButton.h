@@ -18,6 +18,8 @@ struct ButtonLook
     bool marked = false;
     // The thick ring of the keyboard focus.
     bool focusRing = false;
+    // Not in the table at all: an element of the full table while the shorter one is in use.
+    bool hidden = false;
 
     bool operator==(const ButtonLook &) const = default;
 };

@@ -40,21 +40,27 @@ void TestClassroom::neighbours_data()
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("to");
+    QTest::addColumn<int>("count"); // the elements in use
     const int left = Qt::Key_Left, right = Qt::Key_Right, up = Qt::Key_Up, down = Qt::Key_Down;
-    QTest::newRow("H to He over the gap") << 1 << right << 2;
-    QTest::newRow("Be to B over the gap") << 4 << right << 5;
-    QTest::newRow("Ba to Hf over the f-block gap") << 56 << right << 72;
-    QTest::newRow("nothing left of Cs") << 55 << left << 55;
-    QTest::newRow("Fe down to Ru") << 26 << down << 44;
-    QTest::newRow("Sc up to the nearest of period 3") << 21 << up << 12;
-    QTest::newRow("He up to the extra H") << 2 << up << 0;
-    QTest::newRow("extra H down to He") << 0 << down << 2;
-    QTest::newRow("Rf down into the lanthanides") << 104 << down << 57;
-    QTest::newRow("Ra down to the nearest lanthanide") << 88 << down << 57;
-    QTest::newRow("Rn down to Lu below its column") << 86 << down << 71;
-    QTest::newRow("La up out of the f-block") << 57 << up << 104;
-    QTest::newRow("Lu up to Rn") << 71 << up << 86;
-    QTest::newRow("nothing below Lr") << 103 << down << 103;
+    QTest::newRow("H to He over the gap") << 1 << right << 2 << 109;
+    QTest::newRow("Be to B over the gap") << 4 << right << 5 << 109;
+    QTest::newRow("Ba to Hf over the f-block gap") << 56 << right << 72 << 109;
+    QTest::newRow("nothing left of Cs") << 55 << left << 55 << 109;
+    QTest::newRow("Fe down to Ru") << 26 << down << 44 << 109;
+    QTest::newRow("Sc up to the nearest of period 3") << 21 << up << 12 << 109;
+    QTest::newRow("He up to the extra H") << 2 << up << 0 << 109;
+    QTest::newRow("extra H down to He") << 0 << down << 2 << 109;
+    QTest::newRow("Rf down into the lanthanides") << 104 << down << 57 << 109;
+    QTest::newRow("Ra down to the nearest lanthanide") << 88 << down << 57 << 109;
+    QTest::newRow("Rn down to Lu below its column") << 86 << down << 71 << 109;
+    QTest::newRow("La up out of the f-block") << 57 << up << 104 << 109;
+    QTest::newRow("Lu up to Rn") << 71 << up << 86 << 109;
+    QTest::newRow("nothing below Lr") << 103 << down << 103 << 109;
+    QTest::newRow("Mt ends period 7 of the shorter table") << 109 << right << 109 << 109;
+    QTest::newRow("Mt to Ds in the full table") << 109 << right << 110 << 118;
+    QTest::newRow("Pt down to Ds") << 78 << down << 110 << 118;
+    QTest::newRow("Og up to Rn") << 118 << up << 86 << 118;
+    QTest::newRow("Lu up to Og") << 71 << up << 118 << 118;
 }
 
 void TestClassroom::neighbours()
@@ -62,7 +68,8 @@ void TestClassroom::neighbours()
     QFETCH(int, from);
     QFETCH(int, key);
     QFETCH(int, to);
-    QCOMPARE(ElementGrid::neighbour(from, Qt::Key(key)), to);
+    QFETCH(int, count);
+    QCOMPARE(ElementGrid::neighbour(from, Qt::Key(key), count), to);
 }
 
 void TestClassroom::textBoxesKeepTheirKeys()

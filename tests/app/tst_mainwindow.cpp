@@ -35,10 +35,11 @@ void TestMainWindow::buttonGeometry()
         int index;
         QRect twips;
     } rows[] = {
-        {0, {10050, 30, 500, 550}},    {1, {330, 600, 500, 550}},    {2, {8490, 600, 500, 550}},
-        {5, {6090, 1140, 500, 550}},   {21, {1290, 2220, 500, 550}}, {57, {1770, 4755, 500, 550}},
-        {71, {8490, 4755, 500, 550}},  {72, {1770, 3300, 500, 550}}, {89, {1770, 5565, 500, 550}},
-        {104, {1770, 3840, 500, 550}}, {109, {4170, 3840, 500, 550}}};
+        {0, {10050, 30, 500, 550}},    {1, {330, 600, 500, 550}},     {2, {8490, 600, 500, 550}},
+        {5, {6090, 1140, 500, 550}},   {21, {1290, 2220, 500, 550}},  {57, {1770, 4755, 500, 550}},
+        {71, {8490, 4755, 500, 550}},  {72, {1770, 3300, 500, 550}},  {89, {1770, 5565, 500, 550}},
+        {104, {1770, 3840, 500, 550}}, {109, {4170, 3840, 500, 550}}, {110, {4650, 3840, 500, 550}},
+        {118, {8490, 3840, 500, 550}}};
     for (const auto &row : rows)
         QCOMPARE(ElementGrid::buttonRect(row.index), row.twips);
     // No two buttons stand on the same spot.
@@ -59,6 +60,7 @@ void TestMainWindow::surfaceScalesWithWindow()
     auto *bar = w.find<QScrollBar>(QStringLiteral("vsbSvojstva"));
     auto *check = w.find<QCheckBox>(QStringLiteral("chkScroll"));
     QCOMPARE(mt->geometry(), QRect(556, 512, 67, 73));
+    QCOMPARE(w.element(118)->geometry(), QRect(1132, 512, 67, 73));
     const int bigFont = mt->font().pixelSize();
     const QSize bigExit = exit->size();
     const int bigArrow = bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
@@ -67,6 +69,7 @@ void TestMainWindow::surfaceScalesWithWindow()
     // Everything on the surface shrinks with it, the drawn parts of the controls included.
     w.window->resize(715, 465);
     QCOMPARE(mt->geometry(), QRect(278, 256, 33, 37));
+    QCOMPARE(w.element(118)->geometry(), QRect(566, 256, 33, 37));
     QVERIFY(mt->font().pixelSize() < bigFont);
     QCOMPARE(exit->size() * 2, bigExit);
     QCOMPARE(bar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar) * 2, bigArrow);

@@ -1,4 +1,5 @@
 #include "app/ScaleText.h"
+#include "elements/ElementDatabase.h"
 #include "support/TestWindow.h"
 #include "table/PropertyMaps.h"
 #include "table/TableController.h"
@@ -66,7 +67,7 @@ void TestViews::scales()
     PropertyTables tables;
     setTemperature(tables);
     const auto p = maps::Property(property);
-    const maps::Scale scale = maps::scaleFor(p, tables);
+    const maps::Scale scale = maps::scaleFor(p, tables, elementCount);
     QCOMPARE(float(scale.min), float(min));
     QCOMPARE(float(scale.max), float(max));
     QCOMPARE(scale.logarithmic, logarithmic);

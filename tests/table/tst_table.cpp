@@ -7,11 +7,14 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 
 #include <random>
 
 namespace {
+
+const StateColours Defaults;
 
 // The table's widgets and its controller, without the rest of the window.
 struct Table
@@ -43,6 +46,8 @@ private slots:
     void searchEnds();
     void clickerPagesAndMovesInAnyOrder();
     void mapsAndTimelineStopTheSweep();
+    void fullTable_data();
+    void fullTable();
 };
 
 // Random sequences of everything that changes the table, each step checked against the look
@@ -73,7 +78,7 @@ void TestTable::everyButtonFollowsTheInputs()
     for (int sequence = 0; sequence < 1000; ++sequence) {
         QString steps;
         for (int step = 0; step < 20; ++step) {
-            const int operation = pick(13);
+            const int operation = pick(14);
             steps += QString::number(operation) + u' ';
             chosen = -1;
             int expectChosen = -1;
@@ -112,7 +117,7 @@ void TestTable::everyButtonFollowsTheInputs()
                 model.search.clear();
                 break;
             case 6:
-                expectChosen = pick(ElementGrid::ButtonCount);
+                expectChosen = pick(model.elementCount + 1);
                 QTest::mouseClick(t.grid.button(expectChosen), Qt::LeftButton);
                 model.focused = expectChosen;
                 model.search.clear();
@@ -129,7 +134,8 @@ void TestTable::everyButtonFollowsTheInputs()
                 const Qt::Key arrow = arrows[pick(4)];
                 QCOMPARE(t.controller.moveFocus(arrow), model.focused >= 0);
                 if (model.focused >= 0)
-                    model.focused = ElementGrid::neighbour(model.focused, arrow);
+                    model.focused =
+                        ElementGrid::neighbour(model.focused, arrow, model.elementCount);
                 break;
             }
             case 10:
@@ -141,9 +147,19 @@ void TestTable::everyButtonFollowsTheInputs()
                 model.colours.unknown = QColor::fromRgb(quint32(random()) & 0xffffff);
                 t.controller.setStateColours(model.colours);
                 break;
-            default:
+            case 12:
                 model.kelvinScale = !model.kelvinScale;
                 t.controller.setKelvinScale(model.kelvinScale);
+                break;
+            default:
+                model.elementCount = model.elementCount == 109 ? 118 : 109;
+                t.controller.setElementCount(model.elementCount);
+                // A hidden button gives the focus on; Qt alone knows to which widget.
+                model.focused = -1;
+                for (int i = 0; i < ElementGrid::ButtonCount; ++i) {
+                    if (t.grid.button(i)->hasFocus())
+                        model.focused = i;
+                }
                 break;
             }
             int wrong = -1;
@@ -278,6 +294,44 @@ void TestTable::mapsAndTimelineStopTheSweep()
     QTest::keyClick(w.window.get(), Qt::Key_F12);
     QTest::keyClick(w.window.get(), Qt::Key_F10, Qt::ShiftModifier);
     QVERIFY(sweep->isRunning());
+}
+
+void TestTable::fullTable_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("lastYear");
+    QTest::newRow("without the key") << QByteArray() << 109 << 1984;
+    QTest::newRow("any other value") << QByteArray("Elements = 117") << 109 << 1984;
+    QTest::newRow("the full table") << QByteArray("Elements = 118") << 118 << 2010;
+}
+
+void TestTable::fullTable()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(int, count);
+    QFETCH(int, lastYear);
+    TestWindow w(config);
+    for (int i = 110; i <= 118; ++i)
+        QCOMPARE(w.element(i)->isHidden(), count == 109);
+    QTest::keyClick(w.window.get(), Qt::Key_F12);
+    QCOMPARE(w.find<QSlider>(QStringLiteral("sldGodina"))->maximum(), lastYear);
+    auto *line = w.find<QLineEdit>(QStringLiteral("txtUnosFormule"));
+    if (count == 109) {
+        QVERIFY(line == nullptr);
+        return;
+    }
+    QCOMPARE(w.element(118)->backgroundColour(), Defaults.unknown);
+    w.window->cmdElement_Click(118);
+    QCOMPARE(w.text(QStringLiteral("lblAtomMas")), QStringLiteral("[294]"));
+    QCOMPARE(w.text(QStringLiteral("lblIme")), QStringLiteral("Oganeson"));
+    QVERIFY(w.text(QStringLiteral("lblElConfig")).endsWith(QStringLiteral(" (predviđeno)")));
+    // The calculator built afterwards knows the full table's symbols.
+    QTest::keyClick(w.window.get(), Qt::Key_F2);
+    w.find<QLineEdit>(QStringLiteral("txtUnosFormule"))->setText(QStringLiteral("Og"));
+    QTest::keyClick(w.find(QStringLiteral("txtUnosFormule")), Qt::Key_Return);
+    QCOMPARE(w.text(QStringLiteral("lblRezultat")),
+             QStringLiteral("294") + w.state().decimalSeparator);
 }
 
 QTEST_MAIN(TestTable)
