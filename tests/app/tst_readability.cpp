@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/CalculatorPanel.h"
 #include "support/TestWindow.h"
+#include "table/ElementGrid.h"
 #include "table/TableController.h"
 #include "ui/FittingComboBox.h"
 #include "ui/FittingLabel.h"
@@ -129,7 +130,8 @@ private slots:
     void nothingCutOff();
 
 private:
-    TestWindow m_window;
+    // The full table of 118 elements, the longest names and lists of discoverers among them.
+    TestWindow m_window{"Elements = 118"};
 };
 
 void TestReadability::initTestCase()
@@ -169,7 +171,7 @@ void TestReadability::nothingCutOff()
     // The sweep's settings, the timeline and a colour bar with the rest of the window.
     QSet<QString> cut = cutOff(&window, &window);
     // The tile and the panel with every element's data.
-    for (int index = 0; index < 110; ++index) {
+    for (int index = 0; index < ElementGrid::ButtonCount; ++index) {
         window.cmdElement_Click(index);
         for (const char *part : {"picElement", "picSvojstva"})
             cut += cutOff(&window, w.find(QString::fromLatin1(part)));
