@@ -7,7 +7,6 @@
 #include "ui/FittingLabel.h"
 #include "ui/TrailingLabel.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -48,9 +47,7 @@ bool showsWhole(const QWidget *widget)
              label->x() < QFontMetricsF(value->font()).horizontalAdvance(value->text())))
             return false;
         if (label->wordWrap())
-            return QFontMetricsF(font)
-                       .boundingRect(room, Qt::TextWordWrap, label->text())
-                       .height() <= room.height();
+            return label->heightForWidth(label->width()) <= label->height();
         return fits(font, fitting ? fitting->fittedPixelSize() : font.pixelSize(), label->text(),
                     room);
     }
@@ -99,9 +96,9 @@ bool showsWhole(const QWidget *widget)
         return table->horizontalHeader()->length() <= table->viewport()->width() &&
                high <= table->viewport()->height();
     }
+    // A box that only shows a text must show all of it; one typed into scrolls.
     if (auto *box = qobject_cast<const QTextEdit *>(widget))
         return box->document()->size().height() <= box->viewport()->height();
-    // A text box the user types into scrolls; one that only shows a text must show all of it.
     if (auto *edit = qobject_cast<const QLineEdit *>(widget); edit && edit->isReadOnly())
         return QFontMetricsF(font).horizontalAdvance(edit->text()) <= edit->contentsRect().width();
     return true;
@@ -125,7 +122,7 @@ class TestReadability : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { m_window.window->show(); }
     void nothingCutOff_data();
     void nothingCutOff();
 
@@ -133,14 +130,6 @@ private:
     // The full table of 118 elements, the longest names and lists of discoverers among them.
     TestWindow m_window{"Elements = 118"};
 };
-
-void TestReadability::initTestCase()
-{
-    // A desktop that gives these a type of their own, as some do.
-    for (const char *kind : {"QMenu", "QMessageBox", "QTipLabel", "QHeaderView"})
-        QApplication::setFont(QFont(QApplication::font().family(), 9), kind);
-    m_window.window->show();
-}
 
 void TestReadability::nothingCutOff_data()
 {
@@ -184,8 +173,8 @@ void TestReadability::nothingCutOff()
     w.find(QStringLiteral("fraNumber"))->show();
     cut += cutOff(&window, &window);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.values().join(u' ')));
-    // Menus, message boxes and tooltips are windows of their own, and the headers could have the
-    // desktop's type: they grow with the window all the same, to about the captions' size.
+    // Menus, message boxes and tooltips are windows of their own, and headers may have a type of
+    // the desktop's: they grow with the window all the same, to about the captions' size.
     window.calculator().showInsertMenu(window.geometry().center());
     QWidget *percent = w.find(QStringLiteral("cmdSastav"));
     QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), percent->mapToGlobal(QPoint(2, 2)));

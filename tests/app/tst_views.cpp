@@ -89,12 +89,8 @@ void TestViews::scaleTexts_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("spoken"); // both ends as the bar shows them, in unit "u"
     const auto temperature = Quantity::Temperature, plain = Quantity::Plain;
-    QTest::newRow("years") << Quantity::Year << 1650.0 << 1984.0 << true << "en"
-                           << "1650 – 1984 u";
     QTest::newRow("kelvin") << temperature << -272.2 << 3550.0 << true << "hr"
                             << "0,96 – 3823 K";
-    QTest::newRow("Celsius") << temperature << -272.2 << 3550.0 << false << "en"
-                             << "-272 – 3550 °C";
     QTest::newRow("scientific") << plain << 5e-16 << 6.3e7 << true << "de"
                                 << "5,0 E-16 – 6,3 E+07 u";
     QTest::newRow("from 0.01 to 10000") << plain << 0.01 << 10000.0 << false << "en"
@@ -114,7 +110,6 @@ void TestViews::scaleTexts()
     const auto texts =
         scaletext::ends(quantity, min, max, QStringLiteral("u"), kelvin, QLocale(locale));
     QCOMPARE(texts.min + QStringLiteral(" – ") + texts.max, spoken);
-    QCOMPARE(texts.spoken, spoken);
 }
 
 void TestViews::propertyView()
