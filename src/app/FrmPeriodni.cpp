@@ -2,6 +2,7 @@
 
 #include "app/InfoPanel.h"
 #include "app/KeyHandler.h"
+#include "app/NarrationLine.h"
 #include "app/ProgramFolders.h"
 #include "app/TableLabels.h"
 #include "app/TablePicture.h"
@@ -53,6 +54,7 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
     m_tools = new ToolPanel(m_surface, m_seam, this);
     m_views = new ViewPanel(m_surface, this);
     m_keys = new KeyHandler(*this, *m_table);
+    m_narration = new NarrationLine(m_surface, this);
 
     m_imgIzlaz = new DrawnButton(glyph::exit, DrawnButton::Face::Plain, m_surface);
     m_imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
@@ -88,6 +90,11 @@ void FrmPeriodni::connectPanels()
     connect(m_table, &TableController::repainted, this, &FrmPeriodni::copyTileColour);
     connect(m_table, &TableController::legendChanged, this, &FrmPeriodni::showLegend);
     connect(m_table, &TableController::searchChanged, m_views, &ViewPanel::showSearch);
+    connect(m_table, &TableController::crossed, this, [this](const auto &crossings) {
+        m_narration->show(narration::text(crossings, m_state.languageIndex(),
+                                          m_state.temperature.kelvinScale,
+                                          m_state.decimalSeparator));
+    });
     // A map on which the temperature changes nothing makes no sense under a running sweep.
     connect(m_table, &TableController::colouringChanged, this, [this](int colouring) {
         if (colouring != TableInputs::StatesColouring)
@@ -208,6 +215,14 @@ void FrmPeriodni::toggleTimeline()
     m_table->setYear(open ? std::optional(m_views->year()) : std::nullopt);
 }
 
+void FrmPeriodni::toggleNarration()
+{
+    m_state.settings.Narration = m_state.settings.Narration ? 0 : 1;
+    m_table->setNarrating(m_state.settings.Narration != 0);
+    if (!m_table->narrating())
+        m_narration->clear();
+}
+
 void FrmPeriodni::showLegend()
 {
     const int colouring = m_table->inputs().colouring;
@@ -254,6 +269,8 @@ void FrmPeriodni::formLoad()
         m_sweep->cmdAuto_Click();
     else
         m_thermometer->setTemperatureText(QString::number(m_state.random.below(4000)));
+    m_started = true;
+    m_table->setNarrating(m_state.settings.Narration != 0);
 }
 
 void FrmPeriodni::setTemperatureText(const QString &text)
@@ -284,6 +301,8 @@ void FrmPeriodni::ApplyConfig()
     m_grid->applyColours(stateColours(), s.RGBLegenda.colour());
     m_table->setStateColours(stateColours());
     m_table->setElementCount(s.Elements);
+    m_table->setNarrating(m_started && s.Narration != 0);
+    m_narration->setTextColour(s.RGBLegenda.colour());
     m_views->setLastYear(maps::latestDiscovery(std::size_t(s.Elements)));
     if (m_calculator)
         m_calculator->setElementCount(std::size_t(s.Elements));

@@ -15,6 +15,7 @@ class DrawnButton;
 class ElementGrid;
 class InfoPanel;
 class KeyHandler;
+class NarrationLine;
 class SweepPanel;
 class TableController;
 class TableLabels;
@@ -72,6 +73,8 @@ public:
     void pageInfo(bool forward);
     // Opening the timeline stops the sweep, as a property map does.
     void toggleTimeline();
+    // The line that tells what melts and boils, on or off for this session; Save keeps it.
+    void toggleNarration();
     void exportPicture();
 
     // The language flags; SetNoviConfig also uses them to re-apply the current language.
@@ -123,6 +126,9 @@ private:
     ViewPanel *m_views;
     CalculatorPanel *m_calculator = nullptr;
     KeyHandler *m_keys;
+    NarrationLine *m_narration;
+    // Set at the end of the start-up: the random start temperature is no change to narrate.
+    bool m_started = false;
     DrawnButton *m_imgIzlaz;
     std::unique_ptr<pse::ConfigStore> m_configStore;
     // Exists from showSettings until Save, Cancel or closing it destroys it.

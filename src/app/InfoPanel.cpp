@@ -82,19 +82,6 @@ QString patternText(double value, const char *pattern, QChar decimalSeparator)
         pse::formatWithPattern(value, pattern, char(decimalSeparator.toLatin1())));
 }
 
-// A temperature from the tables (°C) in the thermometer's unit. Values held with decimals keep
-// the more exact 273.16 offset and two decimals at most; whole values stay whole.
-QString temperatureText(double celsius, const InfoPanel::Context &context)
-{
-    const QString text = PropertyTables::valueText(celsius, context.decimalSeparator);
-    if (!context.kelvinScale)
-        return text + QStringLiteral(" °C");
-    if (text.contains(context.decimalSeparator))
-        return patternText(celsius + 273.16, "###0.0#", context.decimalSeparator) +
-               QStringLiteral(" K");
-    return QString::number(qint64(celsius) + 273) + QStringLiteral(" K");
-}
-
 } // namespace
 
 InfoPanel::InfoPanel(DesignSurface *surface, QObject *parent)
@@ -332,8 +319,11 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
         m_lblTempTaljenja->setText(missing());
         m_lblTempVrenja->setText(missing());
     } else {
-        m_lblTempTaljenja->setText(temperatureText(melting, context));
-        m_lblTempVrenja->setText(temperatureText(boiling, context));
+        const bool kelvin = context.kelvinScale;
+        m_lblTempTaljenja->setText(
+            PropertyTables::temperatureText(melting, kelvin, context.decimalSeparator));
+        m_lblTempVrenja->setText(
+            PropertyTables::temperatureText(boiling, kelvin, context.decimalSeparator));
     }
 
     const QString mass = PropertyTables::valueText(context.tables.atomicMasses[index], separator);

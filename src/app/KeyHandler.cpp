@@ -115,7 +115,10 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         m_table.clearSearch();
         return false;
     case Qt::Key_F9:
-        m_table.toggleLetters();
+        if (event.modifiers() & Qt::ShiftModifier)
+            m_window.toggleNarration();
+        else
+            m_table.toggleLetters();
         return true;
     case Qt::Key_F10:
         m_table.stepColouring(!(event.modifiers() & Qt::ShiftModifier));

@@ -353,6 +353,23 @@ constexpr TextRow Rows[] = {
      "",
      Text,
      {u8"(predviđeno)", u8"(predicted)", u8"(vorhergesagt)", u8"(prédite)", u8"(prevista)"}},
+    // What the temperature did to an element, in the order melts, boils, condenses, freezes,
+    // sublimes and deposits; %1 is the element's name, %2 the point it crossed. French and
+    // Italian name the change, since their names would need articles.
+    {NarrationChanges,
+     Message,
+     "",
+     Text,
+     {u8"%1 se tali (%2)|%1 vrije (%2)|%1 se kondenzira (%2)|%1 se skrućuje (%2)|"
+      u8"%1 sublimira (%2)|%1 resublimira (%2)",
+      u8"%1 melts (%2)|%1 boils (%2)|%1 condenses (%2)|%1 freezes (%2)|%1 sublimes (%2)|"
+      u8"%1 deposits (%2)",
+      u8"%1 schmilzt (%2)|%1 siedet (%2)|%1 kondensiert (%2)|%1 erstarrt (%2)|"
+      u8"%1 sublimiert (%2)|%1 resublimiert (%2)",
+      u8"%1 : fusion (%2)|%1 : ébullition (%2)|%1 : condensation (%2)|%1 : solidification (%2)|"
+      u8"%1 : sublimation (%2)|%1 : condensation solide (%2)",
+      u8"%1: fusione (%2)|%1: ebollizione (%2)|%1: condensazione (%2)|%1: solidificazione (%2)|"
+      u8"%1: sublimazione (%2)|%1: brinamento (%2)"}},
 };
 
 #undef HR_EN

@@ -115,6 +115,7 @@ enum class TextId : int {
     TipComposition,
     ExportTitle,
     PredictedNote,
+    NarrationChanges,
     Count
 };
 

@@ -65,9 +65,21 @@ void TableController::setElementCount(int count)
 
 void TableController::setTemperature(int celsius)
 {
+    const int before = m_inputs.celsius;
     TableInputs next = m_inputs;
     next.celsius = celsius;
     update(next);
+    if (m_narrating && celsius != before) {
+        const auto points =
+            narration::crossings(before, celsius, m_look.tables(), m_inputs.elementCount);
+        if (!points.empty())
+            emit crossed(points);
+    }
+}
+
+void TableController::setNarrating(bool on)
+{
+    m_narrating = on;
 }
 
 void TableController::setKelvinScale(bool kelvin)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "table/Narration.h"
 #include "table/TableLook.h"
 
 #include <QObject>
@@ -23,7 +24,10 @@ public:
 
     // 109 elements, or the full table of 118.
     void setElementCount(int count);
+    // A new temperature; while narrating, the melting and boiling points it crossed are told.
     void setTemperature(int celsius);
+    void setNarrating(bool on);
+    bool narrating() const { return m_narrating; }
     void setKelvinScale(bool kelvin);
     void setStateColours(const StateColours &colours);
     void setLanguage(int languageIndex);
@@ -61,6 +65,8 @@ signals:
     void searchChanged(const QString &text);
     // Some buttons took a new look; the element tile copies its element's colour.
     void repainted();
+    // The temperature crossed these points on its way, in the order it met them.
+    void crossed(const std::vector<narration::Crossing> &crossings);
 
 private:
     void update(const TableInputs &next);
@@ -71,5 +77,6 @@ private:
     TableInputs m_inputs;
     TableInputs m_next;
     bool m_updating = false;
+    bool m_narrating = false;
     int m_lastRepaintCount = 0;
 };

@@ -56,6 +56,7 @@ public:
     bool found(int index, const TableInputs &inputs) const;
     // The state of button `index` at the inputs' temperature; nothing where the data hold none.
     std::optional<qint16> state(int index, const TableInputs &inputs) const;
+    const PropertyTables &tables() const { return m_tables; }
     // The scale of a property map over the elements in use.
     const maps::Scale &scale(maps::Property property, int elementCount) const;
 

@@ -1,5 +1,6 @@
 #include "temperature/PropertyTables.h"
 
+#include "calc/engine/NumberFormat.h"
 #include "elements/ElementProperties.h"
 
 #include <algorithm>
@@ -23,4 +24,16 @@ QString PropertyTables::valueText(double value, QChar decimalSeparator)
     QString text = QString::fromLatin1(buffer, result.ptr - buffer);
     text.replace(u'.', decimalSeparator);
     return text;
+}
+
+QString PropertyTables::temperatureText(double celsius, bool kelvinScale, QChar decimalSeparator)
+{
+    const QString text = valueText(celsius, decimalSeparator);
+    if (!kelvinScale)
+        return text + QStringLiteral(" °C");
+    if (text.contains(decimalSeparator))
+        return QString::fromStdString(pse::formatWithPattern(celsius + 273.16, "###0.0#",
+                                                             char(decimalSeparator.toLatin1()))) +
+               QStringLiteral(" K");
+    return QString::number(qint64(celsius) + 273) + QStringLiteral(" K");
 }

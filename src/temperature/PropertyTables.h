@@ -18,6 +18,10 @@ struct PropertyTables
 
     // The value as the system writes it: its shortest decimal text with the given separator.
     static QString valueText(double value, QChar decimalSeparator);
+    // A temperature from the tables (°C) in the thermometer's unit, with the unit. Values held
+    // with decimals keep the more exact 273.16 offset and two decimals at most; whole values
+    // stay whole: 1535 °C is "1808 K", -259.14 °C "14.02 K".
+    static QString temperatureText(double celsius, bool kelvinScale, QChar decimalSeparator);
 };
 
 // Fills the tables once at start-up.

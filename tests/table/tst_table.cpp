@@ -1,5 +1,6 @@
 #include "support/TestWindow.h"
 #include "table/ElementGrid.h"
+#include "table/Narration.h"
 #include "table/TableController.h"
 #include "temperature/PropertyTables.h"
 #include "temperature/SweepPanel.h"
@@ -48,6 +49,9 @@ private slots:
     void mapsAndTimelineStopTheSweep();
     void fullTable_data();
     void fullTable();
+    void narration_data();
+    void narration();
+    void narrationInTheWindow();
 };
 
 // Random sequences of everything that changes the table, each step checked against the look
@@ -332,6 +336,61 @@ void TestTable::fullTable()
     QTest::keyClick(w.find(QStringLiteral("txtUnosFormule")), Qt::Key_Return);
     QCOMPARE(w.text(QStringLiteral("lblRezultat")),
              QStringLiteral("294") + w.state().decimalSeparator);
+}
+
+void TestTable::narration_data()
+{
+    QTest::addColumn<int>("from"); // °C
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("kelvin");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("iron melts at its melting point")
+        << 1535 << 1536 << 0 << true << "Željezo se tali (1808 K)";
+    QTest::newRow("and freezes, in °C") << 1536 << 1535 << 1 << false << "Iron freezes (1535 °C)";
+    QTest::newRow("mercury boils") << 356 << 357 << 2 << true << "Quecksilber siedet (629.74 K)";
+    QTest::newRow("three melt in the order met")
+        << 27 << 30 << 1 << true
+        << "Francium melts (300 K), Caesium melts (301.56 K), Gallium melts (302.94 K)";
+    QTest::newRow("one step past both points, down")
+        << -268 << -273 << 4 << true
+        << "Elio: condensazione (4.26 K), Elio: solidificazione (0.96 K)";
+    QTest::newRow("arsenic skips the liquid")
+        << 817 << 818 << 3 << true << "Arsenic : sublimation (1090 K)";
+    QTest::newRow("beyond four, how many more")
+        << -273 << -200 << 1 << true
+        << "Helium melts (0.96 K), Helium boils (4.26 K), Hydrogen melts (14.02 K), Hydrogen "
+           "boils (20.26 K) … (+5)";
+}
+
+void TestTable::narration()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, language);
+    QFETCH(bool, kelvin);
+    QFETCH(QString, line);
+    PropertyTables tables;
+    setTemperature(tables);
+    const auto crossings = narration::crossings(from, to, tables, 109);
+    QCOMPARE(narration::text(crossings, language, kelvin, u'.'), line);
+}
+
+void TestTable::narrationInTheWindow()
+{
+    TestWindow w("Narration = 1");
+    auto *box = w.find<QLineEdit>(QStringLiteral("txtT"));
+    auto *line = w.find<QLabel>(QStringLiteral("narrationLabel"));
+    box->setText(QStringLiteral("1808"));
+    box->setText(QStringLiteral("1809"));
+    QCOMPARE(line->text(), QStringLiteral("Željezo se tali (1808 K)"));
+    QVERIFY(!line->isHidden());
+    // Shift+F9 turns it off for the session, and the next save writes the choice.
+    QTest::keyClick(w.window.get(), Qt::Key_F9, Qt::ShiftModifier);
+    QVERIFY(line->isHidden());
+    box->setText(QStringLiteral("1808"));
+    QVERIFY(line->isHidden());
+    QCOMPARE(w.state().settings.Narration, qint16(0));
 }
 
 QTEST_MAIN(TestTable)
