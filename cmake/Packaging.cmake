@@ -87,9 +87,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The quon-pse project")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps finds the Qt and C++ libraries the programs link; Qt loads its platform plugins
-# (and through them the display) and finds fonts only at run time, so those are named here.
+# (and through them the display), finds fonts and reads its own translations (the file dialog and
+# the context menus in the program's language) only at run time, so those are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, qt6-translations-l10n")
 # `make package_source` packs the sources without build folders and the repository's own files.
 set(CPACK_SOURCE_GENERATOR TXZ)
 set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git" "/\\\\.cache/")

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/deps.sh cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core
+scripts/deps.sh cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core qt6-translations-l10n
 
 cmake --preset release
 cmake --build --preset release -j "$(nproc)"

@@ -12,7 +12,8 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 scripts/deps.sh --locale hr_HR.UTF-8 cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core \
-    locales clang libclang-rt-14-dev dpkg-dev file desktop-file-utils appstream lintian
+    qt6-translations-l10n locales clang libclang-rt-14-dev dpkg-dev file desktop-file-utils \
+    appstream lintian
 
 # For the tests alone: pdftotext reads the text of the PDF poster back.
 scripts/deps.sh poppler-utils

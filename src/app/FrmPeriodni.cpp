@@ -14,6 +14,7 @@
 #include "config/ConfigStore.h"
 #include "config/FrmConfig.h"
 #include "elements/ElementDatabase.h"
+#include "lang/QtTranslations.h"
 #include "table/ElementGrid.h"
 #include "table/PropertyMaps.h"
 #include "table/TableController.h"
@@ -23,6 +24,7 @@
 #include "ui/DesktopSeam.h"
 #include "ui/DrawnButton.h"
 #include "ui/ElementButton.h"
+#include "ui/FullScreen.h"
 #include "ui/Glyphs.h"
 #include "ui/NumberRule.h"
 #include "version/Version.h"
@@ -212,7 +214,7 @@ void FrmPeriodni::showSettings()
 
 void FrmPeriodni::toggleFullScreen()
 {
-    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    FullScreen::of(this).toggle();
 }
 
 void FrmPeriodni::pageInfo(bool forward)
@@ -277,8 +279,8 @@ void FrmPeriodni::showLegend()
         return;
     }
     const auto property = maps::Property(colouring - 1);
-    m_views->showScale(m_table->looks().scale(property, m_table->inputs().elementCount),
-                       QString::fromUtf8(maps::info(property).unit));
+    m_views->showScale(property, m_table->looks().scale(property, m_table->inputs().elementCount),
+                       m_table->inputs().kelvinScale);
 }
 
 void FrmPeriodni::copyTileColour()
@@ -443,6 +445,7 @@ void FrmPeriodni::SetLanguage()
 {
     const int language = m_state.languageIndex();
     m_tools->hideHelp();
+    pse::lang::useQtTranslations(language);
     setWindowTitle(pse::lang::text(pse::lang::TextId::MainTitle, language));
     m_imgIzlaz->setToolTip(pse::lang::text(pse::lang::TextId::TipExit, language));
     m_grid->applyLanguage(language);

@@ -1,5 +1,6 @@
 #include "app/InfoPanel.h"
 
+#include "app/Units.h"
 #include "calc/engine/NumberFormat.h"
 #include "elements/ElementDatabase.h"
 #include "table/ElementGrid.h"
@@ -9,11 +10,12 @@
 #include "ui/DesignSurface.h"
 #include "ui/ElementButton.h"
 #include "ui/FittingLabel.h"
+#include "ui/FittingTextBox.h"
+#include "ui/TrailingLabel.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -33,12 +35,14 @@ constexpr int ScrollBarWidth = 255;
 constexpr int CaptionLeft = 105;
 constexpr int ValueLeft = 225;
 constexpr int RightMargin = 75;
-constexpr int CaptionHeight = 180;
-constexpr int ValueHeight = 255;
+// Each a line's full height, accents and descenders included.
+constexpr int CaptionHeight = 190;
+constexpr int ValueHeight = 260;
 constexpr qreal CaptionPoints = 8;
 constexpr qreal ValuePoints = 11;
+const QColor CaptionColour(0, 0, 128);
 
-// The viewport is 50 twips taller than a page, so every page keeps its first 60 twips empty and the
+// The viewport is 50 twips taller than a page, so every page keeps its first 50 twips empty and the
 // next page's first caption never peeks in at the bottom.
 constexpr int rowTop(int page, int offset)
 {
@@ -78,12 +82,6 @@ QString patternText(double value, const char *pattern, QChar decimalSeparator)
         pse::formatWithPattern(value, pattern, char(decimalSeparator.toLatin1())));
 }
 
-QString densityUnit(const PropertyTables &tables, int index)
-{
-    return gasAt20Celsius(tables, index) ? QStringLiteral("g / L (20°C)")
-                                         : QStringLiteral("g / cm3 (20°C)");
-}
-
 } // namespace
 
 InfoPanel::InfoPanel(DesignSurface *surface, QObject *parent)
@@ -113,41 +111,56 @@ void InfoPanel::createTile(DesignSurface *surface)
     };
     m_lblBroj = tileLabel(new QLabel(m_picElement), "lblBroj", QRect(75, 30, 1230, 300), 12,
                           Qt::AlignLeft | Qt::AlignVCenter, TextId::TipAtomicNumber);
-    m_lblSimbol = tileLabel(new QLabel(m_picElement), "lblSimbol", QRect(30, 300, 1320, 600), 30,
-                            Qt::AlignCenter, TextId::TipSymbol);
+    // Every symbol on one baseline, low enough that the tail of a "g" stays on the tile.
+    m_lblSimbol = tileLabel(new QLabel(m_picElement), "lblSimbol", QRect(30, 300, 1320, 700), 30,
+                            Qt::AlignHCenter | Qt::AlignBottom, TextId::TipSymbol);
     QFont bold = m_lblSimbol->font();
     bold.setBold(true);
     m_lblSimbol->setFont(bold);
     m_lblIme = new FittingLabel(m_picElement);
-    tileLabel(m_lblIme, "lblIme", QRect(30, 900, 1320, 240), 9.75, Qt::AlignCenter,
+    tileLabel(m_lblIme, "lblIme", QRect(30, 950, 1320, 250), 9.75, Qt::AlignCenter,
               TextId::TipName);
-    m_lblAtomMas = tileLabel(new QLabel(m_picElement), "lblAtomMas", QRect(30, 1130, 1320, 240),
+    m_lblAtomMas = tileLabel(new QLabel(m_picElement), "lblAtomMas", QRect(30, 1148, 1320, 230),
                              9.75, Qt::AlignCenter, TextId::TipAtomicMass);
 }
 
-QLabel *InfoPanel::valueLabel(const char *name, const char *captionName, TextId caption, int top,
-                              const QString &unit)
+template <typename Label>
+Label *InfoPanel::valueLabel(const char *name, const char *captionName, TextId caption, int top,
+                             const QString &tip, const char *unit, const char *unitName)
 {
     const int width = ViewportWidth;
     auto *captionLabel = new QLabel(m_fraSvojstva);
     captionLabel->setObjectName(QString::fromLatin1(captionName));
     captionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    colours::setText(captionLabel, QColor(0, 0, 128));
+    colours::setText(captionLabel, CaptionColour);
     m_texts.bind(caption, captionLabel);
     m_surface->place(captionLabel,
                      QRect(CaptionLeft, top, width - CaptionLeft - RightMargin, CaptionHeight),
                      CaptionPoints);
 
-    auto *value = new QLabel(m_fraSvojstva);
+    auto *value = new Label(m_fraSvojstva);
     value->setObjectName(QString::fromLatin1(name));
     value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    value->setToolTip(unit);
+    value->setToolTip(tip);
     QFont bold = value->font();
     bold.setBold(true);
     value->setFont(bold);
     m_surface->place(
         value, QRect(ValueLeft, top + CaptionHeight, width - ValueLeft - RightMargin, ValueHeight),
         ValuePoints);
+    if (unit) {
+        // Smaller and in the caption's colour, so the number stays what the eye finds first.
+        auto *unitLabel = new TrailingLabel(value);
+        unitLabel->setObjectName(QString::fromLatin1(unitName));
+        QFont plain = unitLabel->font();
+        plain.setBold(false);
+        unitLabel->setFont(plain);
+        colours::setText(unitLabel, CaptionColour);
+        unitLabel->setText(QString::fromUtf8(unit));
+        unitLabel->setAccessibleName(unitLabel->text());
+        m_surface->scaleFont(unitLabel, CaptionPoints);
+        m_units.push_back(unitLabel);
+    }
     return value;
 }
 
@@ -168,21 +181,22 @@ void InfoPanel::createPanel(DesignSurface *surface)
     m_fraSvojstva->setObjectName(QStringLiteral("fraSvojstva"));
     surface->place(m_fraSvojstva, QRect(0, 0, ViewportWidth, FrameHeight), 0);
 
-    // Page 1: the atom and its history.
-    m_lblElConfig =
-        valueLabel("lblElConfig", "imeElektron", TextId::CaptionConfiguration, rowTop(0, 100));
+    // Page 1: the atom and its history. The longest configurations are shown in smaller type
+    // rather than cut; the discoverers, up to five names, take the rest of the page, wrapped.
+    m_lblElConfig = valueLabel<FittingLabel>("lblElConfig", "imeElektron",
+                                             TextId::CaptionConfiguration, rowTop(0, 50));
     m_lblGodOtkrice =
-        valueLabel("lblGodOtkrice", "imeOtkrice", TextId::CaptionDiscovery, rowTop(0, 600));
-    m_txtOtkrio = new QLineEdit(m_fraSvojstva);
+        valueLabel("lblGodOtkrice", "imeOtkrice", TextId::CaptionDiscovery, rowTop(0, 500));
+    m_txtOtkrio = new FittingTextBox(m_fraSvojstva);
     m_txtOtkrio->setObjectName(QStringLiteral("txtOtkrio"));
-    m_txtOtkrio->setReadOnly(true);
-    m_txtOtkrio->setFrame(false);
     m_txtOtkrio->setFocusPolicy(Qt::ClickFocus);
     QPalette clear = m_txtOtkrio->palette();
     clear.setColor(QPalette::Base, Qt::transparent);
     m_txtOtkrio->setPalette(clear);
+    const int discoverersTop = rowTop(0, 500) + CaptionHeight + ValueHeight + 15;
     surface->place(m_txtOtkrio,
-                   QRect(ValueLeft, rowTop(0, 1055), ViewportWidth - ValueLeft - RightMargin, 270),
+                   QRect(ValueLeft, discoverersTop, ViewportWidth - ValueLeft - RightMargin,
+                         rowTop(1, -10) - discoverersTop),
                    9);
 
     // Page 2: the two temperatures the thermometer is compared with, with room to read them.
@@ -192,29 +206,34 @@ void InfoPanel::createPanel(DesignSurface *surface)
         valueLabel("lblTempVrenja", "imeVreliste", TextId::CaptionBoiling, rowTop(1, 830));
 
     // Page 3: heat.
-    m_lblTopTaljenja = valueLabel("lblTopTaljenja", "imeTopTaljenja", TextId::CaptionHeatOfFusion,
-                                  rowTop(2, 60), QStringLiteral("kJ / mol"));
+    m_lblTopTaljenja =
+        valueLabel("lblTopTaljenja", "imeTopTaljenja", TextId::CaptionHeatOfFusion, rowTop(2, 50),
+                   QStringLiteral("kJ / mol"), units::heat, "heatOfFusionUnit");
     m_lblTopVrenja = valueLabel("lblTopVrenja", "imeTopVrenja", TextId::CaptionHeatOfVaporisation,
-                                rowTop(2, 500), QStringLiteral("kJ /mol"));
-    m_lblTopVodljiv =
-        valueLabel("lblTopVodljiv", "imeTopVodljiv", TextId::CaptionThermalConductivity,
-                   rowTop(2, 940), QStringLiteral("W / m K"));
+                                rowTop(2, 500), QStringLiteral("kJ /mol"), units::heat,
+                                "heatOfVaporisationUnit");
+    m_lblTopVodljiv = valueLabel(
+        "lblTopVodljiv", "imeTopVodljiv", TextId::CaptionThermalConductivity, rowTop(2, 950),
+        QStringLiteral("W / m K"), units::thermalConductivity, "thermalConductivityUnit");
 
     // Page 4: chemistry.
-    m_lblOxidBroj = valueLabel("lblOxidBroj", "imeOxid", TextId::CaptionOxidation, rowTop(3, 60));
+    m_lblOxidBroj = valueLabel("lblOxidBroj", "imeOxid", TextId::CaptionOxidation, rowTop(3, 50));
     m_lblElektroNeg = valueLabel("lblElektroNeg", "imeElNegativ", TextId::CaptionElectronegativity,
-                                 rowTop(3, 500), QStringLiteral("Pauling"));
-    m_lblRadijus = valueLabel("lblRadijus", "imeRadijus", TextId::CaptionRadius, rowTop(3, 940),
-                              QStringLiteral("pm"));
+                                 rowTop(3, 500), QStringLiteral("Pauling"),
+                                 units::electronegativity, "electronegativityUnit");
+    m_lblRadijus = valueLabel("lblRadijus", "imeRadijus", TextId::CaptionRadius, rowTop(3, 950),
+                              QStringLiteral("pm"), units::radius, "radiusUnit");
 
     // Page 5: the element in bulk.
-    m_lblElVodljiv =
-        valueLabel("lblElVodljiv", "imeElVodljiv", TextId::CaptionElectricalConductivity,
-                   rowTop(4, 60), QStringLiteral("S / m"));
-    m_lblMolVolumen = valueLabel("lblMolVolumen", "imeMolVolumen", TextId::CaptionMolarVolume,
-                                 rowTop(4, 500), QStringLiteral("cm3 / mol"));
-    m_lblGustoca = valueLabel("lblGustoca", "imeGustoca", TextId::CaptionDensity, rowTop(4, 940),
-                              QStringLiteral("g / cm3 (20°C)"));
+    m_lblElVodljiv = valueLabel(
+        "lblElVodljiv", "imeElVodljiv", TextId::CaptionElectricalConductivity, rowTop(4, 50),
+        QStringLiteral("S / m"), units::electricalConductivity, "electricalConductivityUnit");
+    m_lblMolVolumen =
+        valueLabel("lblMolVolumen", "imeMolVolumen", TextId::CaptionMolarVolume, rowTop(4, 500),
+                   QStringLiteral("cm3 / mol"), units::molarVolume, "molarVolumeUnit");
+    m_lblGustoca = valueLabel("lblGustoca", "imeGustoca", TextId::CaptionDensity, rowTop(4, 950),
+                              QStringLiteral("g / cm3 (20°C)"), units::density, "densityUnit");
+    m_densityUnit = m_units.back();
 
     m_vsbSvojstva = new QScrollBar(Qt::Vertical, surface);
     m_vsbSvojstva->setObjectName(QStringLiteral("vsbSvojstva"));
@@ -318,8 +337,6 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
                                : QString::fromStdString(r.electronConfig));
     m_lblGodOtkrice->setText(QString::fromStdString(r.discoveryYear));
     m_txtOtkrio->setText(QString::fromStdString(r.discoverers));
-    // Long lists of discoverers are read from their beginning.
-    m_txtOtkrio->setCursorPosition(0);
 
     m_lblTopTaljenja->setText(optionalSingle(r.heatOfFusion, separator));
     m_lblTopVrenja->setText(optionalSingle(r.heatOfVaporisation, separator));
@@ -333,7 +350,15 @@ void InfoPanel::showElement(int index, const QString &symbol, const Context &con
 
     m_lblOxidBroj->setText(optionalText(r.oxidationStates));
     m_lblGustoca->setText(optionalText(r.density));
-    m_lblGustoca->setToolTip(densityUnit(context.tables, index));
+    const bool gas = gasAt20Celsius(context.tables, index);
+    m_lblGustoca->setToolTip(gas ? QStringLiteral("g / L (20°C)")
+                                 : QStringLiteral("g / cm3 (20°C)"));
+    m_densityUnit->setText(QString::fromUtf8(gas ? units::gasDensity : units::density));
+    m_densityUnit->setAccessibleName(m_densityUnit->text());
+    for (TrailingLabel *unit : m_units) {
+        unit->setVisible(static_cast<QLabel *>(unit->parentWidget())->text() != missing());
+        unit->follow();
+    }
 
     setTileColour(tileColour);
 }

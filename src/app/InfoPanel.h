@@ -7,14 +7,16 @@
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class DesignSurface;
 class ElementButton;
 class FittingLabel;
+class FittingTextBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QScrollBar;
+class TrailingLabel;
 struct PropertyTables;
 
 // The element tile (symbol, name, atomic number, relative atomic mass) and, beside it, the paged
@@ -69,8 +71,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *valueLabel(const char *name, const char *captionName, pse::lang::TextId caption,
-                       int top, const QString &unit = {});
+    // A caption and its value below it; with a unit, the value's tooltip and, right after its
+    // text, the unit in a label of its own named unitName.
+    template <typename Label = QLabel>
+    Label *valueLabel(const char *name, const char *captionName, pse::lang::TextId caption, int top,
+                      const QString &tip = {}, const char *unit = nullptr,
+                      const char *unitName = nullptr);
     void createTile(DesignSurface *surface);
     void createPanel(DesignSurface *surface);
     void createNameLabels(DesignSurface *surface);
@@ -96,7 +102,7 @@ private:
 
     QLabel *m_lblElConfig = nullptr;
     QLabel *m_lblGodOtkrice = nullptr;
-    QLineEdit *m_txtOtkrio = nullptr;
+    FittingTextBox *m_txtOtkrio = nullptr;
     QLabel *m_lblTempTaljenja = nullptr;
     QLabel *m_lblTempVrenja = nullptr;
     QLabel *m_lblTopTaljenja = nullptr;
@@ -108,4 +114,6 @@ private:
     QLabel *m_lblElVodljiv = nullptr;
     QLabel *m_lblMolVolumen = nullptr;
     QLabel *m_lblGustoca = nullptr;
+    TrailingLabel *m_densityUnit = nullptr;
+    std::vector<TrailingLabel *> m_units;
 };

@@ -15,8 +15,8 @@ class PictureMenu : public QMenu
     Q_OBJECT
 
 public:
-    // The menu opens under `button` when it is clicked.
-    PictureMenu(QAbstractButton *button, const DesignSurface *surface);
+    // The menu opens under `button` when it is clicked, in the type of the window's surface.
+    PictureMenu(QAbstractButton *button, DesignSurface *surface);
 
     void applyLanguage(int languageIndex);
 
@@ -25,9 +25,6 @@ signals:
     void printChosen();
 
 private:
-    void popUpUnder(const QAbstractButton *button);
-
-    const DesignSurface *m_surface;
     QAction *m_save;
     QAction *m_print;
 };

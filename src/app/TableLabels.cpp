@@ -95,7 +95,8 @@ TableLabels::TableLabels(DesignSurface *surface, QObject *parent)
         auto *button = new ElementButton(QString::fromLatin1(r.caption), surface);
         button->setObjectName(QString::fromLatin1(r.button));
         button->setFocusPolicy(Qt::StrongFocus);
-        surface->place(button, QRect(1290, r.buttonTop, 500, 550), 8.25);
+        // A little under the elements' type: "La-Lu" is two symbols wide.
+        surface->place(button, QRect(1290, r.buttonTop, 500, 550), 7.5);
         m_texts.bind(r.tip, button);
         connect(button, &QAbstractButton::clicked, this, [this, row] { fBlock_Click(row); });
         connect(button, &ElementButton::focusChanged, this, [this, row](bool has) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TablePoster.h"
 
+#include "app/ScaleText.h"
 #include "lang/Texts.h"
 #include "table/ElementGrid.h"
 #include "table/PropertyMaps.h"
@@ -71,12 +72,6 @@ QString dateIn(int language)
     return locale.toString(QDate::currentDate(), format);
 }
 
-// The ends of a colour bar as the window writes them.
-QString scaleEnd(double value)
-{
-    return QLocale::system().toString(value, 'g', 3);
-}
-
 } // namespace
 
 struct TablePoster::Layout
@@ -118,9 +113,11 @@ TablePoster::TablePoster(const ElementGrid &grid, const TableController &table,
     } else {
         const auto property = maps::Property(inputs.colouring - 1);
         const maps::Scale &scale = table.looks().scale(property, inputs.elementCount);
-        const QString unit = QString::fromUtf8(maps::info(property).unit);
-        m_scaleMin = scaleEnd(scale.min);
-        m_scaleMax = unit.isEmpty() ? scaleEnd(scale.max) : scaleEnd(scale.max) + u' ' + unit;
+        const scaletext::ScaleEnds ends = scaletext::ends(
+            scaletext::quantityOf(property), scale.min, scale.max,
+            QString::fromUtf8(maps::info(property).unit), inputs.kelvinScale, QLocale::system());
+        m_scaleMin = ends.min;
+        m_scaleMax = ends.max;
         about << text(maps::info(property).name, m_language);
     }
     if (inputs.year)

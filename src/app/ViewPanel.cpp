@@ -1,9 +1,11 @@
 #include "app/ViewPanel.h"
 
 #include "app/PictureMenu.h"
+#include "app/ScaleText.h"
 #include "table/TableLook.h"
 #include "ui/DesignSurface.h"
 #include "ui/DrawnButton.h"
+#include "ui/FittingComboBox.h"
 #include "ui/Glyphs.h"
 #include "ui/GradientBar.h"
 
@@ -23,17 +25,12 @@ constexpr int FirstYear = 1650;
 // The whole history plays in about a minute.
 constexpr int PlayMilliseconds = 60000;
 
-QString scaleEnd(double value)
-{
-    return QLocale::system().toString(value, 'g', 3);
-}
-
 } // namespace
 
 ViewPanel::ViewPanel(DesignSurface *surface, QObject *parent)
     : QObject(parent)
     , m_surface(surface)
-    , m_cboBoje(new QComboBox(surface))
+    , m_cboBoje(new FittingComboBox(surface))
 {
     m_cboBoje->setObjectName(QStringLiteral("cboBoje"));
     m_cboBoje->setFocusPolicy(Qt::StrongFocus);
@@ -147,12 +144,23 @@ void ViewPanel::setView(int view)
     m_cboBoje->setCurrentIndex(view);
 }
 
-void ViewPanel::showScale(const maps::Scale &scale, const QString &unit)
+void ViewPanel::showScale(maps::Property property, const maps::Scale &scale, bool kelvin)
 {
     if (!m_lblMin)
         buildScale();
-    m_lblMin->setText(scaleEnd(scale.min));
-    m_lblMax->setText(unit.isEmpty() ? scaleEnd(scale.max) : scaleEnd(scale.max) + u' ' + unit);
+    using scaletext::Quantity;
+    const Quantity quantity =
+        property == maps::Property::DiscoveryYear ? Quantity::Year
+        : property == maps::Property::MeltingPoint || property == maps::Property::BoilingPoint
+            ? Quantity::Temperature
+            : Quantity::Plain;
+    const scaletext::ScaleEnds ends =
+        scaletext::ends(quantity, scale.min, scale.max,
+                        QString::fromUtf8(maps::info(property).unit), kelvin, QLocale::system());
+    m_lblMin->setText(ends.min);
+    m_lblMax->setText(ends.max);
+    // The bar itself is only colours; a screen reader reads its ends and unit in one line.
+    m_scaleParts[1]->setAccessibleName(ends.spoken);
     for (QWidget *part : m_scaleParts)
         part->show();
 }

@@ -32,8 +32,9 @@ public:
 
     // The choice shown: 0 the state of matter, 1 + a maps::Property for a property.
     void setView(int view);
-    // The colour bar for a property's scale, with its ends in the system's number format.
-    void showScale(const maps::Scale &scale, const QString &unit);
+    // The colour bar for a property's scale, its ends written as the window writes numbers:
+    // years whole, temperatures in the thermometer's unit (kelvin or not).
+    void showScale(maps::Property property, const maps::Scale &scale, bool kelvin);
     void hideScale();
 
     // The timeline's last year: that of the latest discovery among the elements in use.

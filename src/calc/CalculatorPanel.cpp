@@ -29,8 +29,10 @@ using pse::lang::TextId;
 // Where the element tile and the information panel stand, and the empty part of the table below
 // them: the calculator takes their place while it is open.
 const QRect Area(1290, 150, 4785, 1800);
-// The number-format and composition frames cover everything below the input line.
+// The number-format frame covers everything below the input line. The composition reaches further
+// down, over the table, so that a formula's elements and the columns' words all show whole.
 const QRect FrameArea(0, 420, Area.width(), 1380);
+const QRect CompositionArea = QRect(0, 420, Area.width(), 2450).translated(Area.topLeft());
 
 // The key pad, by cmdNum index: the digits, then + - * / . ( ) and "(...)".
 constexpr const char *KeyTexts[18] = {"0", "1", "2", "3", "4", "5", "6", "7", "8",
@@ -46,6 +48,20 @@ constexpr int KeyHeight = 300;
 // Common groups of atoms; empty entries are separators.
 constexpr const char *InsertItems[16] = {"H2O", "OH",  "CN", "CH2", "CO3", "",    "NO2",  "NO3",
                                          "NH3", "NH4", "",   "SO3", "SO4", "PO4", "CrO4", "Cr2O7"};
+
+// A column's words on two lines, broken at the blank nearest the middle, so that the columns
+// of numbers stay narrow: "Maseni\nudio (%)".
+QString inTwoLines(QString header)
+{
+    qsizetype best = -1;
+    for (qsizetype i = header.indexOf(u' '); i >= 0; i = header.indexOf(u' ', i + 1)) {
+        if (best < 0 || std::abs(2 * i - header.size()) < std::abs(2 * best - header.size()))
+            best = i;
+    }
+    if (best >= 0)
+        header[best] = u'\n';
+    return header;
+}
 
 QRect keyRect(int column, int row, int columns = 1)
 {
@@ -166,13 +182,13 @@ void CalculatorPanel::buildNumberFrame(DesignSurface *surface)
     for (int i = 0; i < 3; ++i) {
         auto *mode = new QRadioButton(m_fraNumber);
         mode->setObjectName(QStringLiteral("optNumber_%1").arg(i));
-        surface->place(mode, QRect(120, 380 + 300 * i, 1700, 270), 8.25);
+        surface->place(mode, QRect(120, 380 + 300 * i, 1330, 270), 8.25);
         m_optNumber->addButton(mode, i);
         m_texts.bind(modes[i], mode);
 
         auto *angle = new QRadioButton(QString::fromLatin1(angles[i]), m_fraNumber);
         angle->setObjectName(QStringLiteral("optRadDeg_%1").arg(i));
-        surface->place(angle, QRect(1900, 380 + 300 * i, 1000, 270), 8.25);
+        surface->place(angle, QRect(1480, 380 + 300 * i, 760, 270), 8.25);
         m_optRadDeg->addButton(angle, i);
     }
     m_optNumber->button(0)->setChecked(true);
@@ -199,7 +215,7 @@ void CalculatorPanel::buildNumberFrame(DesignSurface *surface)
             [this](int value) { m_txtDecimala->setText(QString::number(value)); });
     m_chkTisuca = new QCheckBox(m_fraNumber);
     m_chkTisuca->setObjectName(QStringLiteral("chkTisuca"));
-    surface->place(m_chkTisuca, QRect(2950, 1030, 1790, 270), 8.25);
+    surface->place(m_chkTisuca, QRect(2330, 1030, 2410, 270), 8.25);
     connect(m_chkTisuca, &QCheckBox::clicked, this, &CalculatorPanel::chkTisuca_Click);
     m_texts.bind(TextId::NumberThousands, m_chkTisuca);
     m_decimalsControls = {lblDecimala, m_txtDecimala, m_vsbDecimala};
@@ -218,9 +234,12 @@ void CalculatorPanel::buildNumberFrame(DesignSurface *surface)
 
 void CalculatorPanel::buildCompositionFrame(DesignSurface *surface)
 {
-    const auto [frame, title] = overlay::build(surface, m_container, QStringLiteral("fraSastav"),
-                                               QStringLiteral("lblSastav"), FrameArea, 270, 8.25);
+    const auto [frame, title] =
+        overlay::build(surface, surface, QStringLiteral("fraSastav"), QStringLiteral("lblSastav"),
+                       CompositionArea, 270, 8.25);
     m_fraSastav = frame;
+    const int width = CompositionArea.width();
+    const int height = CompositionArea.height();
     connect(title, &ClickableLabel::clicked, m_fraSastav, &QWidget::hide);
     m_texts.bind(TextId::CompositionTitle, title);
 
@@ -228,24 +247,29 @@ void CalculatorPanel::buildCompositionFrame(DesignSurface *surface)
     m_tblSastav->setObjectName(QStringLiteral("tblSastav"));
     m_tblSastav->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tblSastav->verticalHeader()->hide();
+    m_tblSastav->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // Every number whole: the columns take the width of their contents, the names the rest.
     m_tblSastav->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tblSastav->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    surface->place(m_tblSastav, QRect(45, 345, Area.width() - 960, 990), 7.5);
+    // The whole width for the columns; the buttons stand below.
+    const QRect tableRect(45, 345, width - 90, height - 345 - 450);
+    surface->place(m_tblSastav, tableRect, 7.5);
+    // A desktop may give headers a type of their own, which would not grow with the window.
+    surface->scaleFont(m_tblSastav->horizontalHeader(), 7.5);
     m_lblNoFormula = new QLabel(m_fraSastav);
     m_lblNoFormula->setObjectName(QStringLiteral("lblNijeFormula"));
     m_lblNoFormula->setAlignment(Qt::AlignCenter);
     m_lblNoFormula->setWordWrap(true);
-    surface->place(m_lblNoFormula, QRect(45, 345, Area.width() - 960, 990), 9.75);
+    surface->place(m_lblNoFormula, tableRect, 9.75);
 
     auto *copy = new QPushButton(QStringLiteral("&Copy"), m_fraSastav);
     copy->setObjectName(QStringLiteral("cmdSastavCopy"));
-    surface->place(copy, QRect(Area.width() - 870, 345, 825, 330), 8.25);
+    surface->place(copy, QRect(width - 1740, height - 405, 825, 330), 8.25);
     connect(copy, &QPushButton::clicked, this,
             [this] { m_seam.setClipboardText(compositionText()); });
     auto *close = new QPushButton(QStringLiteral("OK"), m_fraSastav);
     close->setObjectName(QStringLiteral("cmdSastavHide"));
-    surface->place(close, QRect(Area.width() - 870, 1005, 825, 330), 8.25);
+    surface->place(close, QRect(width - 870, height - 405, 825, 330), 8.25);
     connect(close, &QPushButton::clicked, this, [this] {
         m_fraSastav->hide();
         m_txtUnosFormule->setFocus();
@@ -260,8 +284,10 @@ void CalculatorPanel::showComposition()
     if (m_txtUnosFormule->text() != QString::fromStdString(m_engine.normalisedText))
         convertChem2Text();
     const pse::Composition composition = pse::percentComposition(m_engine);
-    m_tblSastav->setHorizontalHeaderLabels(
-        pse::lang::text(TextId::CompositionHeaders, m_languageIndex).split(u'\t'));
+    QStringList headers = pse::lang::text(TextId::CompositionHeaders, m_languageIndex).split(u'\t');
+    for (QString &header : headers)
+        header = inTwoLines(header);
+    m_tblSastav->setHorizontalHeaderLabels(headers);
     m_tblSastav->setRowCount(int(composition.rows.size()));
     int row = 0;
     for (const pse::CompositionRow &element : composition.rows) {
@@ -300,6 +326,9 @@ void CalculatorPanel::setOpen(bool open)
     if (open) {
         m_container->raise();
         m_txtUnosFormule->setFocus();
+    } else {
+        // The composition stands on the window itself, not in the calculator's area.
+        m_fraSastav->hide();
     }
 }
 
@@ -340,6 +369,8 @@ void CalculatorPanel::showInsertMenu(const QPoint &globalPosition)
             item->setObjectName(QStringLiteral("mnuIoni_%1").arg(i));
             connect(item, &QAction::triggered, this, [this, i] { mnuIoni_Click(i); });
         }
+        // A menu is a window of its own: its type grows with the window only by being told.
+        DesignSurface::of(m_container)->scaleFont(m_mnuInsert, 9.75);
     }
     m_mnuInsert->popup(globalPosition);
 }

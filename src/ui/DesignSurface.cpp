@@ -1,5 +1,6 @@
 #include "ui/DesignSurface.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -73,11 +75,48 @@ DesignSurface::~DesignSurface()
 
 void DesignSurface::place(QWidget *widget, const QRectF &twips, qreal fontPoints)
 {
-    Placement placement{widget, twips, fontPoints};
-    m_placements.insert(widget, placement);
     if (drawsScaledParts(widget))
         widget->setStyle(m_style);
+    remember({widget, twips, fontPoints});
+}
+
+void DesignSurface::scaleFont(QWidget *widget, qreal fontPoints)
+{
+    remember({widget, {}, fontPoints, true});
+}
+
+void DesignSurface::remember(const Placement &placement)
+{
+    m_placements.insert(placement.widget, placement);
+    placement.widget->installEventFilter(this);
     applyPlacement(placement);
+}
+
+bool DesignSurface::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip)
+        QToolTip::setFont(designFont(QApplication::font("QTipLabel")));
+    // A text box builds its context menu anew each time, with the menus' type of the moment.
+    else if (event->type() == QEvent::ContextMenu)
+        QApplication::setFont(designFont(QApplication::font("QMenu"), 9.75), "QMenu");
+    return QWidget::eventFilter(watched, event);
+}
+
+QFont DesignSurface::designFont(QFont base, qreal points) const
+{
+    // One point is 20 twips whatever the screen's dpi.
+    base.setPixelSize(std::max(1, int(std::lround(points * 20 * m_scale))));
+    return base;
+}
+
+DesignSurface *DesignSurface::of(const QWidget *widget)
+{
+    if (!widget)
+        return nullptr;
+    QWidget *window = widget->window();
+    if (auto *surface = qobject_cast<DesignSurface *>(window))
+        return surface;
+    return window->findChild<DesignSurface *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void DesignSurface::moveTo(QWidget *widget, const QPointF &twips)
@@ -150,6 +189,10 @@ void DesignSurface::applyPlacement(const Placement &placement)
     QWidget *widget = placement.widget;
     if (!widget)
         return;
+    if (placement.fontOnly) {
+        widget->setFont(designFont(widget->font(), placement.fontPoints));
+        return;
+    }
     const QPointF offset = widget->parentWidget() == this ? m_offset : QPointF();
     const QRectF &r = placement.twips;
     // Edges are rounded, not sizes, so that neighbours designed to touch still touch.
@@ -163,12 +206,8 @@ void DesignSurface::applyPlacement(const Placement &placement)
         widget->updateGeometry();
         widget->update();
     }
-    if (placement.fontPoints > 0) {
-        QFont font = widget->font();
-        // One point is 20 twips whatever the screen's dpi.
-        font.setPixelSize(std::max(1, int(std::lround(placement.fontPoints * 20 * m_scale))));
-        widget->setFont(font);
-    }
+    if (placement.fontPoints > 0)
+        widget->setFont(designFont(widget->font(), placement.fontPoints));
 }
 
 void DesignSurface::paintEvent(QPaintEvent *event)

@@ -33,6 +33,13 @@ public:
     void place(QWidget *widget, const QRectF &twips, qreal fontPoints = DefaultFontPoints);
     void moveTo(QWidget *widget, const QPointF &twips);
     QRectF designRect(const QWidget *widget) const;
+    // Scales only the font of a widget the surface does not place: a pop-up menu, a table's
+    // header, a label that places itself beside another.
+    void scaleFont(QWidget *widget, qreal fontPoints = DefaultFontPoints);
+    // base at the pixel size of a design font of `points` at the surface's present scale.
+    QFont designFont(QFont base, qreal points = DefaultFontPoints) const;
+    // The surface that lays out the window of `widget`, or null.
+    static DesignSurface *of(const QWidget *widget);
 
     // A window's opening size: the design grown to `share` of the screen's free area in its
     // proportions, never below the design's own size.
@@ -55,6 +62,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Tooltips and context menus are windows of their own and would keep the desktop's small
+    // type; each is given the surface's type just before it shows.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -63,8 +73,10 @@ private:
         QPointer<QWidget> widget;
         QRectF twips;
         qreal fontPoints = 0;
+        bool fontOnly = false;
     };
 
+    void remember(const Placement &placement);
     void applyPlacement(const Placement &placement);
     void relayout();
 

@@ -1,23 +1,45 @@
 #include "ui/DesktopSeam.h"
 
+#include "ui/DesignSurface.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QScreen>
 #include <QUrl>
 
 void DesktopSeam::showMessage(QWidget *parent, const QString &text, Icon icon, const QString &title)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? programTitle() : title);
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setIcon(icon == Icon::Information   ? QMessageBox::Information
-                : icon == Icon::Exclamation ? QMessageBox::Warning
-                                            : QMessageBox::NoIcon);
-    box.exec();
+    messageBox(parent, text, icon, title)->exec();
+}
+
+std::unique_ptr<QMessageBox> DesktopSeam::messageBox(QWidget *parent, const QString &text,
+                                                     Icon icon, const QString &title)
+{
+    auto box = std::make_unique<QMessageBox>(parent);
+    if (const DesignSurface *surface = DesignSurface::of(parent))
+        box->setFont(surface->designFont(box->font(), 9.75));
+    box->setWindowTitle(title.isEmpty() ? programTitle() : title);
+    box->setText(text);
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setIcon(icon == Icon::Information   ? QMessageBox::Information
+                 : icon == Icon::Exclamation ? QMessageBox::Warning
+                                             : QMessageBox::NoIcon);
+    // The box wraps its lines at a width meant for the desktop's small type; in the window's
+    // larger type it is as wide as its longest line, as far as the screen allows.
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        const QFontMetricsF metrics(box->font());
+        qreal longest = 0;
+        for (const QString &line : text.split(u'\n'))
+            longest = std::max(longest, metrics.horizontalAdvance(line + QStringLiteral("  ")));
+        const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        label->setMinimumWidth(int(std::min(longest, screen->availableSize().width() * 0.8)));
+    }
+    return box;
 }
 
 QString DesktopSeam::chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QPrinter;
 class QUrl;
 class QWidget;
@@ -37,4 +40,8 @@ public:
 
     // The program's title, used for every message box.
     static QString programTitle();
+    // The box showMessage shows, in the type of the window it belongs to, so that it is as
+    // readable on a projector as the window behind it.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget *parent, const QString &text, Icon icon,
+                                                   const QString &title);
 };

@@ -15,25 +15,28 @@ qreal sideMargin(const QLabel &label)
 
 } // namespace
 
-int FittingLabel::fittedPixelSize() const
+int widthFittingPixelSize(QFont font, const QString &text, qreal room)
 {
-    QFont font = this->font();
     const int designed =
         font.pixelSize() > 0 ? font.pixelSize() : QFontMetricsF(font).height() * 0.8;
-    const qreal room = width() - 2 * sideMargin(*this);
     int size = std::max(1, designed);
     font.setPixelSize(size);
-    const qreal wide = QFontMetricsF(font).horizontalAdvance(text());
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(text);
     if (wide <= room || wide <= 0)
         return size;
     // Text width is nearly proportional to the pixel size; step down from the estimate until the
     // rounding of the glyph metrics agrees.
     size = std::max(1, int(std::floor(size * room / wide)));
     for (font.setPixelSize(size); size > 1; font.setPixelSize(--size)) {
-        if (QFontMetricsF(font).horizontalAdvance(text()) <= room)
+        if (QFontMetricsF(font).horizontalAdvance(text) <= room)
             break;
     }
     return size;
+}
+
+int FittingLabel::fittedPixelSize() const
+{
+    return widthFittingPixelSize(font(), text(), width() - 2 * sideMargin(*this));
 }
 
 void FittingLabel::paintEvent(QPaintEvent *)

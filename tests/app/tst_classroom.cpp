@@ -2,6 +2,7 @@
 #include "config/ConfigStore.h"
 #include "support/TestWindow.h"
 #include "table/ElementGrid.h"
+#include "ui/FullScreen.h"
 
 #include <QDir>
 #include <QScrollBar>
@@ -95,6 +96,15 @@ void TestClassroom::textBoxesKeepTheirKeys()
     QVERIFY(w.window->windowState() & Qt::WindowFullScreen);
     QTest::keyClick(box, Qt::Key_F11);
     QVERIFY(!(w.window->windowState() & Qt::WindowFullScreen));
+    // Where no window manager answers in the time given, the window covers the screen itself.
+    const QRect before = w.window->geometry();
+    QTest::keyClick(box, Qt::Key_F11);
+    FullScreen::of(w.window.get()).settle(false);
+    QVERIFY(w.window->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(w.window->geometry(), w.window->screen()->geometry());
+    QTest::keyClick(box, Qt::Key_F11);
+    QVERIFY(!(w.window->windowFlags() & Qt::FramelessWindowHint));
+    QCOMPARE(w.window->geometry(), before);
 }
 
 void TestClassroom::stateLetters_data()

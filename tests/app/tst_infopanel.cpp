@@ -55,6 +55,7 @@ void TestInfoPanel::panelTexts_data()
                                                 u("lblTopTaljenja=0.12"),
                                                 u("lblRadijus=37.3"),
                                                 u("lblGustoca=0.08988"),
+                                                u("densityUnit=g/L (20 °C)"),
                                                 u("lblOxidBroj=-1 +1"),
                                                 u("lblElConfig=1s1 "),
                                                 u("lblGodOtkrice=1766."),
@@ -67,17 +68,15 @@ void TestInfoPanel::panelTexts_data()
         << QStringList{u("lblTempTaljenja=-259,14 °C"), u("lblTopTaljenja=0,12"),
                        u("lblAtomMas=1,0079"), u("lblGustoca=0.08988"), u("lblIme=Idrogeno")};
     QTest::newRow("Fe: whole temperatures add 273")
-        << 26 << 0 << true << "," << QStringList{u("lblTempTaljenja=1808 K"),
-                                                 u("lblTempVrenja=3023 K"),
-                                                 u("lblElVodljiv=1,03 E+07"),
-                                                 u("lblGodOtkrice=~ 2500. BC"),
-                                                 u("txtOtkrio="),
-                                                 u("lblIme=Željezo"),
-                                                 u("lblHrvatski=Željezo"),
-                                                 u("lblEngleski=Iron"),
-                                                 u("lblNjemacki=Eisen"),
-                                                 u("lblFrancuski=Fer"),
-                                                 u("lblTalijanski=Ferro")};
+        << 26 << 0 << true << ","
+        << QStringList{u("lblTempTaljenja=1808 K"),   u("lblTempVrenja=3023 K"),
+                       u("lblElVodljiv=1,03 E+07"),   u("electricalConductivityUnit=S/m"),
+                       u("densityUnit=g/cm³"),        u("thermalConductivityUnit=W/(m·K)"),
+                       u("molarVolumeUnit=cm³/mol"),  u("radiusUnit=pm"),
+                       u("lblGodOtkrice=~ 2500. BC"), u("txtOtkrio="),
+                       u("lblIme=Željezo"),           u("lblHrvatski=Željezo"),
+                       u("lblEngleski=Iron"),         u("lblNjemacki=Eisen"),
+                       u("lblFrancuski=Fer"),         u("lblTalijanski=Ferro")};
     QTest::newRow("Hg in Celsius, French")
         << 80 << 3 << false << "."
         << QStringList{u("lblTempTaljenja=-38.87 °C"), u("lblTempVrenja=356.58 °C"),

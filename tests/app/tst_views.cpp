@@ -1,3 +1,4 @@
+#include "app/ScaleText.h"
 #include "app/TablePicture.h"
 #include "elements/ElementDatabase.h"
 #include "support/TestWindow.h"
@@ -47,6 +48,8 @@ class TestViews : public QObject
 private slots:
     void scales_data();
     void scales();
+    void scaleTexts_data();
+    void scaleTexts();
     void propertyView();
     void timeline_data();
     void timeline();
@@ -97,6 +100,39 @@ void TestViews::scales()
     QVERIFY(!maps::value(p, without, tables).has_value());
 }
 
+void TestViews::scaleTexts_data()
+{
+    using scaletext::Quantity;
+    QTest::addColumn<Quantity>("quantity");
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<bool>("kelvin");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("spoken"); // both ends as the bar shows them, in unit "u"
+    const auto temperature = Quantity::Temperature, plain = Quantity::Plain;
+    QTest::newRow("kelvin") << temperature << -272.2 << 3550.0 << true << "hr"
+                            << "0,96 – 3823 K";
+    QTest::newRow("scientific") << plain << 5e-16 << 6.3e7 << true << "de"
+                                << "5,0 E-16 – 6,3 E+07 u";
+    QTest::newRow("from 0.01 to 10000") << plain << 0.01 << 10000.0 << false << "en"
+                                        << "0.01 – 1.0 E+04 u";
+    QTest::newRow("under 0.01 and 10000") << plain << 0.00999 << 9876.5 << false << "en"
+                                          << "9.99 E-03 – 9877 u";
+}
+
+void TestViews::scaleTexts()
+{
+    QFETCH(scaletext::Quantity, quantity);
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(bool, kelvin);
+    QFETCH(QString, locale);
+    QFETCH(QString, spoken);
+    const auto texts =
+        scaletext::ends(quantity, min, max, QStringLiteral("u"), kelvin, QLocale(locale));
+    QCOMPARE(texts.min + QStringLiteral(" – ") + texts.max, spoken);
+}
+
 void TestViews::propertyView()
 {
     TestWindow w("RGBNepoznato (R = 1, G = 2, B = 3)");
@@ -124,6 +160,18 @@ void TestViews::propertyView()
     // The thermometer goes on, the colours ignore it.
     box->setText(QStringLiteral("6000"));
     QCOMPARE(w.element(9)->backgroundColour(), maps::viridis(1));
+    // Whole years; temperatures in the thermometer's unit, which the bar follows; a screen reader
+    // reads the bar's ends and unit.
+    w.window->table().setColouring(1 + int(maps::Property::DiscoveryYear));
+    QCOMPARE(w.text(QStringLiteral("lblBojeMin")) + w.text(QStringLiteral("lblBojeMax")),
+             QStringLiteral("16501984"));
+    w.window->table().setColouring(1 + int(maps::Property::BoilingPoint));
+    QVERIFY(w.text(QStringLiteral("lblBojeMax")).endsWith(u" K"));
+    QTest::mouseClick(w.find(QStringLiteral("lblTermometar")), Qt::LeftButton);
+    QVERIFY(w.text(QStringLiteral("lblBojeMax")).endsWith(u" °C"));
+    QCOMPARE(w.find(QStringLiteral("picBoje"))->accessibleName(),
+             w.text(QStringLiteral("lblBojeMin")) + QStringLiteral(" – ") +
+                 w.text(QStringLiteral("lblBojeMax")));
 }
 
 void TestViews::timeline_data()
@@ -250,8 +298,9 @@ void TestViews::poster_data()
     QTest::newRow("Croatian, states at 300 K")
         << 0 << 109 << 0
         << QStringList{"Periodni", "elemenata", "Agregacijsko", "300", "Plinovito"};
-    QTest::newRow("English, electronegativity, 118 elements")
-        << 1 << 118 << 1 << QStringList{"Periodic", "Electronegativities", "Pauling", "Lanthanide"};
+    QTest::newRow("English, year of discovery, 118 elements")
+        << 1 << 118 << 1 + int(maps::Property::DiscoveryYear)
+        << QStringList{"Periodic", "Discovery", "date", "Lanthanide"};
 }
 
 // The poster written through the window, as a teacher saves it: a name without an ending and
@@ -280,8 +329,13 @@ void TestViews::poster()
                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     QVERIFY(reader.waitForFinished());
     QCOMPARE(reader.exitCode(), 0);
-    const QStringList found = QString::fromUtf8(reader.readAllStandardOutput())
-                                  .split(QRegularExpression(QStringLiteral("\\s+")));
+    const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList found = QString::fromUtf8(reader.readAllStandardOutput()).split(blanks);
+    // The colour bar's ends as the window writes them.
+    if (colouring != 0)
+        words << (w.text(QStringLiteral("lblBojeMin")) + u' ' +
+                  w.text(QStringLiteral("lblBojeMax")))
+                     .split(blanks);
     for (const ElementRecord &element : allElements(std::size_t(elements)))
         words << QString::fromStdString(element.symbol);
     for (const QString &word : words)

@@ -1,6 +1,9 @@
+#include "lang/QtTranslations.h"
 #include "lang/Texts.h"
 #include "support/TestWindow.h"
 
+#include <QFileInfo>
+#include <QMenu>
 #include <QTest>
 
 using namespace pse::lang;
@@ -76,6 +79,15 @@ void TestTexts::everyMainWindowTextReachesItsControl()
     // The element on show takes its name in the language.
     const char *names[] = {"Živa", "Mercury", "Quecksilber", "Mercure", "Mercurio"};
     QCOMPARE(w.text(QStringLiteral("lblIme")), QString::fromUtf8(names[language]));
+
+    // Qt's own texts follow, as in a text box's context menu.
+    if (!QFileInfo::exists(qtTranslationsFolder() + QStringLiteral("/qtbase_hr.qm")))
+        QSKIP("Qt's own translations (Debian package qt6-translations-l10n) are not installed");
+    const char *undo[] = {"&Poništi", "&Undo", "&Rückgängig", "&Annuler", "Ann&ulla"};
+    const std::unique_ptr<QMenu> menu(
+        w.find<QLineEdit>(QStringLiteral("txtT"))->createStandardContextMenu());
+    QCOMPARE(menu->actions().first()->text().section(u'\t', 0, 0),
+             QString::fromUtf8(undo[language]));
 }
 
 QTEST_MAIN(TestTexts)

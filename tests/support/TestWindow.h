@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextEdit>
 
 #include <memory>
 
@@ -40,6 +41,8 @@ struct TestWindow
             return edit->text();
         if (auto *label = find<QLabel>(name))
             return label->text();
+        if (auto *box = find<QTextEdit>(name))
+            return box->toPlainText();
         if (auto *button = find<QAbstractButton>(name))
             return button->text();
         return QStringLiteral("<no control %1>").arg(name);
