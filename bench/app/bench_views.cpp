@@ -2,6 +2,8 @@
 // and repainted, under 20 ms) and one step of the discovery timeline (within one frame, 16 ms).
 // Each iteration is flushed through the event loop, so the repaint is counted.
 #include "app/FrmPeriodni.h"
+#include "app/LessonTools.h"
+#include "app/ToolPanel.h"
 #include "ui/DesktopSeam.h"
 
 #include <QApplication>
@@ -36,9 +38,9 @@ void languageSwitch(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         if (++i % 2)
-            w.window.imgDE_Click();
+            w.window.findChild<ToolPanel *>()->imgDE_Click();
         else
-            w.window.imgHR_Click();
+            w.window.findChild<ToolPanel *>()->imgHR_Click();
         QCoreApplication::processEvents();
     }
 }
@@ -47,7 +49,7 @@ BENCHMARK(languageSwitch)->Unit(benchmark::kMillisecond);
 void timelineYear(benchmark::State &state)
 {
     Window w;
-    w.window.toggleTimeline();
+    w.window.lessons().toggleTimeline();
     auto *slider = w.window.findChild<QSlider *>(QStringLiteral("sldGodina"));
     int year = slider->minimum();
     for (auto _ : state) {

@@ -2,7 +2,7 @@
 
 #include "app/InfoPanel.h"
 #include "app/KeyHandler.h"
-#include "app/NarrationLine.h"
+#include "app/LessonTools.h"
 #include "app/ProgramFolders.h"
 #include "app/QuizPanel.h"
 #include "app/TableLabels.h"
@@ -31,7 +31,6 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <QLineEdit>
 
 FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent)
     : QMainWindow(parent)
@@ -56,8 +55,9 @@ FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidge
         new SweepPanel(m_surface, m_state.temperature, m_state.settings, *m_thermometer, this);
     m_tools = new ToolPanel(m_surface, m_seam, this);
     m_views = new ViewPanel(m_surface, this);
-    m_keys = new KeyHandler(*this, *m_table);
-    m_narration = new NarrationLine(m_surface, this);
+    m_lessons = new LessonTools(m_surface, m_state,
+                                {*m_table, *m_views, *m_sweep, *m_thermometer, *m_info}, this);
+    m_keys = new KeyHandler(*this, *m_table, *m_info);
 
     m_imgIzlaz = new DrawnButton(glyph::exit, DrawnButton::Face::Plain, m_surface);
     m_imgIzlaz->setObjectName(QStringLiteral("imgIzlaz"));
@@ -91,19 +91,13 @@ void FrmPeriodni::connectPanels()
     connect(m_imgIzlaz, &QAbstractButton::clicked, this, &FrmPeriodni::imgIzlaz_Click);
     // The quiz's "Where is …?" is answered on the table.
     connect(m_table, &TableController::elementChosen, this, [this](int index) {
-        if (QuizPanel *quiz = openQuiz())
+        if (QuizPanel *quiz = m_lessons->openQuiz())
             quiz->elementChosen(index);
         else
             cmdElement_Click(index);
     });
     connect(m_table, &TableController::repainted, this, &FrmPeriodni::copyTileColour);
-    connect(m_table, &TableController::legendChanged, this, &FrmPeriodni::showLegend);
-    connect(m_table, &TableController::searchChanged, m_views, &ViewPanel::showSearch);
-    connect(m_table, &TableController::crossed, this, [this](const auto &crossings) {
-        m_narration->show(narration::text(crossings, m_state.languageIndex(),
-                                          m_state.temperature.kelvinScale,
-                                          m_state.decimalSeparator));
-    });
+    m_views->follow(*m_table);
     // A map on which the temperature changes nothing makes no sense under a running sweep.
     connect(m_table, &TableController::colouringChanged, this, [this](int colouring) {
         if (colouring != TableInputs::StatesColouring)
@@ -118,8 +112,7 @@ void FrmPeriodni::connectPanels()
     // The element is shown again in the new unit, also while the calculator is open.
     connect(m_thermometer, &ThermometerPanel::unitSwitched, this, [this] {
         m_table->setKelvinScale(m_state.temperature.kelvinScale);
-        if (m_quiz)
-            m_quiz->setKelvinScale(m_state.temperature.kelvinScale);
+        m_lessons->unitSwitched();
         showInPanel(m_info->shownIndex());
     });
     // Someone has taken the thermometer in hand: the sweep must not end the program behind them.
@@ -134,13 +127,9 @@ void FrmPeriodni::connectPanels()
 
     connect(m_tools, &ToolPanel::toolClicked, this, &FrmPeriodni::cmdIzbornik_Click);
     connect(m_views, &ViewPanel::viewChosen, m_table, &TableController::setColouring);
-    connect(m_views, &ViewPanel::timelineToggled, this, &FrmPeriodni::toggleTimeline);
-    connect(m_views, &ViewPanel::quizToggled, this, &FrmPeriodni::toggleQuiz);
-    connect(m_views, &ViewPanel::yearChanged, m_table,
-            [this](int year) { m_table->setYear(year); });
+    connect(m_lessons, &LessonTools::elementDataWanted, this, [this] { cmdIzbornik_Click(1); });
     connect(m_views, &ViewPanel::exportWanted, this, &FrmPeriodni::exportPicture);
     connect(m_views, &ViewPanel::printWanted, this, &FrmPeriodni::printPoster);
-    // The flags are imgHR_Click .. imgIT_Click.
     connect(m_tools, &ToolPanel::languageChosen, this, &FrmPeriodni::setLanguageIndex);
     connect(m_tools, &ToolPanel::webPageClicked, this,
             [this] { m_tools->lblURL_Click(helpFolders()); });
@@ -174,8 +163,8 @@ void FrmPeriodni::cmdIzbornik_Click(int index)
     switch (index) {
     case 0:
         // The calculator takes the quiz's place.
-        if (openQuiz())
-            toggleQuiz();
+        if (m_lessons->openQuiz())
+            m_lessons->toggleQuiz();
         m_state.calculatorMode = true;
         m_info->setShown(false);
         calculator().setOpen(true);
@@ -215,72 +204,6 @@ void FrmPeriodni::showSettings()
 void FrmPeriodni::toggleFullScreen()
 {
     FullScreen::of(this).toggle();
-}
-
-void FrmPeriodni::pageInfo(bool forward)
-{
-    m_info->turnPage(forward);
-}
-
-void FrmPeriodni::toggleTimeline()
-{
-    const bool open = !m_views->timelineShown();
-    if (open)
-        m_sweep->stopSweep();
-    m_views->setTimelineShown(open);
-    m_table->setYear(open ? std::optional(m_views->year()) : std::nullopt);
-}
-
-QuizPanel *FrmPeriodni::openQuiz() const
-{
-    return m_quiz && m_quiz->isOpen() ? m_quiz : nullptr;
-}
-
-void FrmPeriodni::toggleQuiz()
-{
-    if (openQuiz()) {
-        m_quiz->close();
-        m_info->setShown(true);
-        m_thermometer->setTemperatureText(m_readingBeforeQuiz);
-        return;
-    }
-    if (!m_quiz) {
-        m_quiz = new QuizPanel(m_surface, m_state.random, m_state.tables, this);
-        m_quiz->applyLanguage(m_state.languageIndex());
-        m_quiz->setStateColours(stateColours());
-        connect(m_quiz, &QuizPanel::marksChanged, m_table, &TableController::setQuiz);
-        connect(m_quiz, &QuizPanel::readingWanted, this, [this](int kelvin) {
-            const bool kelvinScale = m_state.temperature.kelvinScale;
-            m_thermometer->setTemperatureText(QString::number(kelvinScale ? kelvin : kelvin - 273));
-        });
-    }
-    // The element data give the answers away; the calculator shares their place.
-    cmdIzbornik_Click(1);
-    m_info->setShown(false);
-    m_readingBeforeQuiz = m_thermometer->temperatureBox()->text();
-    m_quiz->setKelvinScale(m_state.temperature.kelvinScale);
-    m_quiz->open(m_state.settings.Elements);
-}
-
-void FrmPeriodni::toggleNarration()
-{
-    m_state.settings.Narration = m_state.settings.Narration ? 0 : 1;
-    m_table->setNarrating(m_state.settings.Narration != 0);
-    if (!m_table->narrating())
-        m_narration->clear();
-}
-
-void FrmPeriodni::showLegend()
-{
-    const int colouring = m_table->inputs().colouring;
-    m_views->setView(colouring);
-    if (colouring == TableInputs::StatesColouring) {
-        m_views->hideScale();
-        return;
-    }
-    const auto property = maps::Property(colouring - 1);
-    m_views->showScale(property, m_table->looks().scale(property, m_table->inputs().elementCount),
-                       m_table->inputs().kelvinScale);
 }
 
 void FrmPeriodni::copyTileColour()
@@ -324,8 +247,7 @@ void FrmPeriodni::formLoad()
         m_sweep->cmdAuto_Click();
     else
         m_thermometer->setTemperatureText(QString::number(m_state.random.below(4000)));
-    m_started = true;
-    m_table->setNarrating(m_state.settings.Narration != 0);
+    m_lessons->start();
 }
 
 void FrmPeriodni::setTemperatureText(const QString &text)
@@ -356,13 +278,10 @@ void FrmPeriodni::ApplyConfig()
     m_grid->applyColours(stateColours(), s.RGBLegenda.colour());
     m_table->setStateColours(stateColours());
     m_table->setElementCount(s.Elements);
-    m_table->setNarrating(m_started && s.Narration != 0);
-    m_narration->setTextColour(s.RGBLegenda.colour());
+    m_lessons->applySettings(stateColours(), s.RGBLegenda.colour());
     m_views->setLastYear(maps::latestDiscovery(std::size_t(s.Elements)));
     if (m_calculator)
         m_calculator->setElementCount(std::size_t(s.Elements));
-    if (m_quiz)
-        m_quiz->setStateColours(stateColours());
     m_tableLabels->applySettings(s);
     m_info->setPageButtonColour(s.RGBLantanoidi.colour());
     m_sweep->applySettings();
@@ -392,19 +311,19 @@ void FrmPeriodni::SetNoviConfig()
 {
     switch (m_state.settings.Language) {
     case 1:
-        imgEN_Click();
+        m_tools->imgEN_Click();
         break;
     case 2:
-        imgDE_Click();
+        m_tools->imgDE_Click();
         break;
     case 3:
-        imgFR_Click();
+        m_tools->imgFR_Click();
         break;
     case 4:
-        imgIT_Click();
+        m_tools->imgIT_Click();
         break;
     default:
-        imgHR_Click();
+        m_tools->imgHR_Click();
         break;
     }
     refreshStateColours();
@@ -414,31 +333,6 @@ void FrmPeriodni::setLanguageIndex(int languageIndex)
 {
     m_state.settings.Language = qint16(languageIndex);
     SetLanguage();
-}
-
-void FrmPeriodni::imgHR_Click()
-{
-    setLanguageIndex(0);
-}
-
-void FrmPeriodni::imgEN_Click()
-{
-    setLanguageIndex(1);
-}
-
-void FrmPeriodni::imgDE_Click()
-{
-    setLanguageIndex(2);
-}
-
-void FrmPeriodni::imgFR_Click()
-{
-    setLanguageIndex(3);
-}
-
-void FrmPeriodni::imgIT_Click()
-{
-    setLanguageIndex(4);
 }
 
 void FrmPeriodni::SetLanguage()
@@ -458,8 +352,7 @@ void FrmPeriodni::SetLanguage()
     m_views->applyLanguage(language);
     if (m_calculator)
         m_calculator->applyLanguage(language);
-    if (m_quiz)
-        m_quiz->applyLanguage(language);
+    m_lessons->applyLanguage(language);
     if (m_config)
         m_config->applyLanguage(language);
 }

@@ -15,8 +15,7 @@ class DrawnButton;
 class ElementGrid;
 class InfoPanel;
 class KeyHandler;
-class NarrationLine;
-class QuizPanel;
+class LessonTools;
 class SweepPanel;
 class TableController;
 class TableLabels;
@@ -68,30 +67,12 @@ public:
     // Null until then, for keys that have nothing to do in a calculator nobody has opened.
     CalculatorPanel *builtCalculator() const { return m_calculator; }
     TableController &table() { return *m_table; }
+    LessonTools &lessons() { return *m_lessons; }
 
     void toggleFullScreen();
-    // The next or the previous page of the information panel, the keyboard staying where it is:
-    // what a presentation clicker sends between two arrow keys.
-    void pageInfo(bool forward);
-    // Opening the timeline stops the sweep, as a property map does.
-    void toggleTimeline();
-    // The line that tells what melts and boils, on or off for this session; Save keeps it.
-    void toggleNarration();
-    // The quiz takes the place of the element tile and its data, and gives them back; it stops
-    // the sweep and gives the thermometer back its reading.
-    void toggleQuiz();
-    // The quiz while it is open, else null.
-    QuizPanel *openQuiz() const;
     // The table as a picture or a PDF poster, and the poster on paper.
     void exportPicture();
     void printPoster();
-
-    // The language flags; SetNoviConfig also uses them to re-apply the current language.
-    void imgHR_Click();
-    void imgEN_Click();
-    void imgDE_Click();
-    void imgFR_Click();
-    void imgIT_Click();
 
     ProgramState &state() { return m_state; }
 
@@ -113,8 +94,6 @@ private:
     // symbol into the calculator.
     void showInPanel(int index);
     void storeSweepValues(const SweepValues &values);
-    // The legend of states, or the colour bar of the property map that colours the table.
-    void showLegend();
     void copyTileColour();
     TablePoster poster() const;
     // Where the help files and the web page are looked for: the current folder first, as they
@@ -136,12 +115,7 @@ private:
     ViewPanel *m_views;
     CalculatorPanel *m_calculator = nullptr;
     KeyHandler *m_keys;
-    NarrationLine *m_narration;
-    // Built on first use; and the thermometer's text from before it opened.
-    QuizPanel *m_quiz = nullptr;
-    QString m_readingBeforeQuiz;
-    // Set at the end of the start-up: the random start temperature is no change to narrate.
-    bool m_started = false;
+    LessonTools *m_lessons;
     DrawnButton *m_imgIzlaz;
     std::unique_ptr<pse::ConfigStore> m_configStore;
     // Exists from showSettings until Save, Cancel or closing it destroys it.

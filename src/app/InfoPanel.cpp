@@ -1,8 +1,8 @@
 #include "app/InfoPanel.h"
 
-#include "app/Units.h"
 #include "calc/engine/NumberFormat.h"
 #include "elements/ElementDatabase.h"
+#include "lang/Units.h"
 #include "table/ElementGrid.h"
 #include "temperature/PropertyTables.h"
 #include "temperature/StateOfMatter.h"

@@ -1,6 +1,8 @@
 #include "app/KeyHandler.h"
 
 #include "app/FrmPeriodni.h"
+#include "app/InfoPanel.h"
+#include "app/LessonTools.h"
 #include "app/QuizPanel.h"
 #include "calc/CalculatorPanel.h"
 #include "table/TableController.h"
@@ -27,10 +29,11 @@ bool editsText(const QWidget *widget)
 
 } // namespace
 
-KeyHandler::KeyHandler(FrmPeriodni &window, TableController &table)
+KeyHandler::KeyHandler(FrmPeriodni &window, TableController &table, InfoPanel &info)
     : QObject(&window)
     , m_window(window)
     , m_table(table)
+    , m_info(info)
 {
     qApp->installEventFilter(this);
 }
@@ -55,7 +58,7 @@ bool KeyHandler::classroomKey(const QKeyEvent &event)
     // one.
     if (editsText(m_window.focusWidget()))
         return false;
-    if (m_window.openQuiz())
+    if (m_window.lessons().openQuiz())
         return quizKey(event);
     // Letters search the table; a capital is typed with Shift.
     if (!(event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) &&
@@ -75,7 +78,7 @@ bool KeyHandler::classroomKey(const QKeyEvent &event)
     case Qt::Key_PageDown:
     case Qt::Key_PageUp:
         // What a presentation clicker sends.
-        m_window.pageInfo(event.key() == Qt::Key_PageDown);
+        m_info.turnPage(event.key() == Qt::Key_PageDown);
         return true;
     default:
         return false;
@@ -84,7 +87,7 @@ bool KeyHandler::classroomKey(const QKeyEvent &event)
 
 bool KeyHandler::quizKey(const QKeyEvent &event)
 {
-    QuizPanel &quiz = *m_window.openQuiz();
+    QuizPanel &quiz = *m_window.lessons().openQuiz();
     if (event.modifiers() & ~Qt::KeypadModifier)
         return false;
     switch (event.key()) {
@@ -144,8 +147,8 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         m_window.calculator().nextAngleUnit();
         return false;
     case Qt::Key_Escape:
-        if (m_window.openQuiz()) {
-            m_window.toggleQuiz();
+        if (m_window.lessons().openQuiz()) {
+            m_window.lessons().toggleQuiz();
             return true;
         }
         // Esc mostly clears a search; it does not build the calculator for an empty line.
@@ -155,7 +158,7 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         return false;
     case Qt::Key_F9:
         if (event.modifiers() & Qt::ShiftModifier)
-            m_window.toggleNarration();
+            m_window.lessons().toggleNarration();
         else
             m_table.toggleLetters();
         return true;
@@ -166,7 +169,7 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         m_window.toggleFullScreen();
         return true;
     case Qt::Key_F12:
-        m_window.toggleTimeline();
+        m_window.lessons().toggleTimeline();
         return true;
     case Qt::Key_S:
         if (event.modifiers() != Qt::ControlModifier)
@@ -176,7 +179,7 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
     case Qt::Key_K:
         if (event.modifiers() != Qt::ControlModifier)
             break;
-        m_window.toggleQuiz();
+        m_window.lessons().toggleQuiz();
         return true;
     case Qt::Key_P:
         if (event.modifiers() != Qt::ControlModifier)

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class FrmPeriodni;
+class InfoPanel;
 class QKeyEvent;
 class TableController;
 
@@ -15,7 +16,7 @@ class KeyHandler : public QObject
     Q_OBJECT
 
 public:
-    KeyHandler(FrmPeriodni &window, TableController &table);
+    KeyHandler(FrmPeriodni &window, TableController &table, InfoPanel &info);
 
     // Returns whether the key was used up: a digit that typed a power or a root must not also
     // type itself into the control with the focus, nor an arrow that moved through the table
@@ -34,6 +35,7 @@ private:
 
     FrmPeriodni &m_window;
     TableController &m_table;
+    InfoPanel &m_info;
     // A key a control ignores is offered to its parents, each time through this filter; it must
     // act once. The same event coming to the parent of the last receiver is that offer.
     const QEvent *m_lastEvent = nullptr;

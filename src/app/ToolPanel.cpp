@@ -72,17 +72,18 @@ void ToolPanel::buildFlags(DesignSurface *surface)
         const char *name;
         DrawnButton::Glyph glyph;
         const char *language;
-    } flags[] = {{"imgHR", glyph::flagCroatia, "Hrvatski"},
-                 {"imgEN", glyph::flagUnitedKingdom, "English"},
-                 {"imgDE", glyph::flagGermany, "Deutsch"},
-                 {"imgFR", glyph::flagFrance, "Français"},
-                 {"imgIT", glyph::flagItaly, "Italiano"}};
+        void (ToolPanel::*handler)();
+    } flags[] = {{"imgHR", glyph::flagCroatia, "Hrvatski", &ToolPanel::imgHR_Click},
+                 {"imgEN", glyph::flagUnitedKingdom, "English", &ToolPanel::imgEN_Click},
+                 {"imgDE", glyph::flagGermany, "Deutsch", &ToolPanel::imgDE_Click},
+                 {"imgFR", glyph::flagFrance, "Français", &ToolPanel::imgFR_Click},
+                 {"imgIT", glyph::flagItaly, "Italiano", &ToolPanel::imgIT_Click}};
     for (int i = 0; i < 5; ++i) {
         auto *flag = new DrawnButton(flags[i].glyph, DrawnButton::Face::Plain, surface);
         flag->setObjectName(QString::fromLatin1(flags[i].name));
         flag->setToolTip(QString::fromUtf8(flags[i].language));
         surface->place(flag, QRect(8130 + 380 * i, 165, 360, 270), 0);
-        connect(flag, &QAbstractButton::clicked, this, [this, i] { emit languageChosen(i); });
+        connect(flag, &QAbstractButton::clicked, this, flags[i].handler);
     }
 }
 

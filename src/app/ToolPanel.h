@@ -44,6 +44,12 @@ public:
     bool helpShown() const;
 
     void imgInfoPSE_Click();
+    // The language flags, each asking for its language.
+    void imgHR_Click() { emit languageChosen(0); }
+    void imgEN_Click() { emit languageChosen(1); }
+    void imgDE_Click() { emit languageChosen(2); }
+    void imgFR_Click() { emit languageChosen(3); }
+    void imgIT_Click() { emit languageChosen(4); }
     // pageFolders are searched in order for the web page.
     void lblURL_Click(const QStringList &pageFolders);
 

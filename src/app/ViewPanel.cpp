@@ -2,7 +2,7 @@
 
 #include "app/PictureMenu.h"
 #include "app/ScaleText.h"
-#include "table/TableLook.h"
+#include "table/TableController.h"
 #include "ui/DesignSurface.h"
 #include "ui/DrawnButton.h"
 #include "ui/FittingComboBox.h"
@@ -142,6 +142,21 @@ void ViewPanel::applyLanguage(int languageIndex)
 void ViewPanel::setView(int view)
 {
     m_cboBoje->setCurrentIndex(view);
+}
+
+void ViewPanel::follow(const TableController &table)
+{
+    connect(&table, &TableController::searchChanged, this, &ViewPanel::showSearch);
+    connect(&table, &TableController::legendChanged, this, [this, &table] {
+        const TableInputs &inputs = table.inputs();
+        setView(inputs.colouring);
+        if (inputs.colouring == TableInputs::StatesColouring) {
+            hideScale();
+            return;
+        }
+        const auto property = maps::Property(inputs.colouring - 1);
+        showScale(property, table.looks().scale(property, inputs.elementCount), inputs.kelvinScale);
+    });
 }
 
 void ViewPanel::showScale(maps::Property property, const maps::Scale &scale, bool kelvin)

@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QSlider;
 class QTimer;
+class TableController;
 
 // The controls of the views beyond the state of matter: the choice of what colours the table (with
 // the colour bar that then stands in for the legend), the discovery timeline with its play button,
@@ -32,6 +33,8 @@ public:
 
     // The choice shown: 0 the state of matter, 1 + a maps::Property for a property.
     void setView(int view);
+    // The choice, the legend's colour bar and the search line follow what the table shows.
+    void follow(const TableController &table);
     // The colour bar for a property's scale, its ends written as the window writes numbers:
     // years whole, temperatures in the thermometer's unit (kelvin or not).
     void showScale(maps::Property property, const maps::Scale &scale, bool kelvin);

@@ -1,6 +1,7 @@
 #include "table/PropertyMaps.h"
 
 #include "elements/ElementDatabase.h"
+#include "lang/Units.h"
 #include "temperature/PropertyTables.h"
 #include "temperature/StateOfMatter.h"
 #include "ui/NumberRule.h"
@@ -17,17 +18,18 @@ namespace {
 
 using pse::lang::TextId;
 
+// The units as the panel shows them beside the values, so that the colour bar and the panel agree.
 constexpr PropertyInfo Infos[] = {
-    {TextId::CaptionElectronegativity, "Pauling"},
-    {TextId::CaptionRadius, "pm"},
-    {TextId::CaptionDensity, "g/cm3"},
+    {TextId::CaptionElectronegativity, units::electronegativity},
+    {TextId::CaptionRadius, units::radius},
+    {TextId::CaptionDensity, units::density},
     {TextId::CaptionMelting, "°C"},
     {TextId::CaptionBoiling, "°C"},
-    {TextId::CaptionHeatOfFusion, "kJ/mol"},
-    {TextId::CaptionHeatOfVaporisation, "kJ/mol"},
-    {TextId::CaptionThermalConductivity, "W/(m K)"},
-    {TextId::CaptionElectricalConductivity, "S/m"},
-    {TextId::CaptionMolarVolume, "cm3/mol"},
+    {TextId::CaptionHeatOfFusion, units::heat},
+    {TextId::CaptionHeatOfVaporisation, units::heat},
+    {TextId::CaptionThermalConductivity, units::thermalConductivity},
+    {TextId::CaptionElectricalConductivity, units::electricalConductivity},
+    {TextId::CaptionMolarVolume, units::molarVolume},
     {TextId::TipAtomicMass, ""},
     {TextId::CaptionDiscovery, ""},
 };

@@ -137,7 +137,7 @@ void TestInfoPanel::everyElementFillsEveryRowAndFits()
         gases += w.find(QStringLiteral("lblGustoca"))->toolTip().contains(u"g / L") ? 1 : 0;
         // The name is shown whole in every language, smaller where it must be.
         for (int language = 0; language < 5; ++language) {
-            w.window->imgHR_Click();
+            w.window->findChild<ToolPanel *>()->imgHR_Click();
             w.state().settings.Language = qint16(language);
             w.window->SetLanguage();
             QFont font = name->font();
@@ -147,7 +147,7 @@ void TestInfoPanel::everyElementFillsEveryRowAndFits()
         }
     }
     QCOMPARE(gases, 12); // eleven gases, hydrogen twice
-    w.window->imgEN_Click();
+    w.window->findChild<ToolPanel *>()->imgEN_Click();
     w.window->cmdElement_Click(59);
     QCOMPARE(name->text(), QStringLiteral("Praseodymium"));
     QVERIFY(name->fittedPixelSize() < name->font().pixelSize());

@@ -90,7 +90,7 @@ void TestQuiz::classAnswersThroughTheWindow()
         before.push_back(w.element(i)->look());
 
     QTest::keyClick(w.window.get(), Qt::Key_K, Qt::ControlModifier);
-    QuizPanel *quiz = w.window->openQuiz();
+    QuizPanel *quiz = w.window->lessons().openQuiz();
     QVERIFY(quiz && w.find(QStringLiteral("picElement"))->isHidden());
     quiz->startRound(quiz::Kind(kind));
     const auto answer = [&](bool right) {
@@ -128,7 +128,7 @@ void TestQuiz::classAnswersThroughTheWindow()
 
     // Esc ends it and gives the table, the tile and the thermometer back as they were.
     QTest::keyClick(w.window.get(), Qt::Key_Escape);
-    QVERIFY(!w.window->openQuiz());
+    QVERIFY(!w.window->lessons().openQuiz());
     QVERIFY(!w.find(QStringLiteral("picElement"))->isHidden());
     QCOMPARE(w.text(QStringLiteral("txtT")), reading);
     for (int i = 0; i < ElementGrid::ButtonCount; ++i)

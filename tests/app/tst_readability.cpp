@@ -155,7 +155,7 @@ void TestReadability::nothingCutOff()
     window.cmdIzbornik_Click(1);
     w.find(QStringLiteral("fraAuto"))->show();
     if (!w.find(QStringLiteral("fraPovijest")))
-        window.toggleTimeline();
+        window.lessons().toggleTimeline();
     window.table().setColouring(9);
     // The sweep's settings, the timeline and a colour bar with the rest of the window.
     QSet<QString> cut = cutOff(&window, &window);

@@ -56,7 +56,7 @@ void TestTools::help()
     w.window->cmdElement_Click(3);
     QVERIFY(frame->isHidden());
     QTest::keyClick(w.window.get(), Qt::Key_F1);
-    w.window->imgEN_Click();
+    w.window->findChild<ToolPanel *>()->imgEN_Click();
     QVERIFY(frame->isHidden());
     QDir::setCurrent(previous);
     QCOMPARE(w.seam.messages.size(), 1);
@@ -71,7 +71,7 @@ void TestTools::informationAndWebPage()
     QVERIFY(
         w.seam.messages.value(0).startsWith(QStringLiteral("Quon. Periodic Table of Elements ") +
                                             QString::fromLatin1(pse::versionText)));
-    w.window->imgHR_Click();
+    w.window->findChild<ToolPanel *>()->imgHR_Click();
     QTest::mouseClick(w.find(QStringLiteral("imgInfoPSE")), Qt::LeftButton);
     QVERIFY(w.seam.messages.value(1).startsWith(u"Quon. Periodni sustav elemenata"));
 

@@ -344,9 +344,9 @@ void TestFrmConfig::texts()
 
     Dialog d({}, opened);
     if (switchedTo == 0)
-        d.window->imgHR_Click();
+        d.window->findChild<ToolPanel *>()->imgHR_Click();
     else if (switchedTo == 1)
-        d.window->imgEN_Click();
+        d.window->findChild<ToolPanel *>()->imgEN_Click();
     int rows = 0;
     for (const pse::lang::TextRow &row : pse::lang::textRows()) {
         if (row.target != pse::lang::Target::Dialog)

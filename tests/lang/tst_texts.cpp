@@ -59,9 +59,9 @@ void TestTexts::everyMainWindowTextReachesItsControl()
     w.window->cmdElement_Click(80);
     // From another language, so that every text is a real change.
     if (language == 1)
-        w.window->imgDE_Click();
+        w.window->findChild<ToolPanel *>()->imgDE_Click();
     else
-        w.window->imgEN_Click();
+        w.window->findChild<ToolPanel *>()->imgEN_Click();
     w.state().settings.Language = qint16(language);
     w.window->SetLanguage();
 

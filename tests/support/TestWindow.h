@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/FrmPeriodni.h"
+#include "app/LessonTools.h"
+#include "app/ToolPanel.h"
 #include "support/FakeDesktopSeam.h"
 #include "support/TestFiles.h"
 #include "table/ElementGrid.h"
