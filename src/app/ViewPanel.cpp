@@ -163,14 +163,8 @@ void ViewPanel::showScale(maps::Property property, const maps::Scale &scale, boo
 {
     if (!m_lblMin)
         buildScale();
-    using scaletext::Quantity;
-    const Quantity quantity =
-        property == maps::Property::DiscoveryYear ? Quantity::Year
-        : property == maps::Property::MeltingPoint || property == maps::Property::BoilingPoint
-            ? Quantity::Temperature
-            : Quantity::Plain;
     const scaletext::ScaleEnds ends =
-        scaletext::ends(quantity, scale.min, scale.max,
+        scaletext::ends(scaletext::quantityOf(property), scale.min, scale.max,
                         QString::fromUtf8(maps::info(property).unit), kelvin, QLocale::system());
     m_lblMin->setText(ends.min);
     m_lblMax->setText(ends.max);
