@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's place on a Linux desktop (desktop entry, icon, AppStream metadata, manual pages,
 # the README, the changelog and copyright Debian expects) and the Debian package built from the
 # install rules with CPack: `cpack -G DEB` in a configured build folder. Included from the root

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built quon-pse package: it lists its files and fails when one the program needs is
 # missing, when a file is not owned by root or a program is not stripped, or when the desktop entry
 # or the AppStream metadata fail their validators. With --lint it also runs lintian and fails on any

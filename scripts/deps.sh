@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian's archive, whichever of the named packages are not installed yet, and with
 # --locale NAME makes sure that locale exists (generating it from the locales package if not).
 # Usage: scripts/deps.sh [--locale NAME] PACKAGE...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, ASan, UBSan) and runs each for SECONDS (default 60).
 # Each target fuzz_<area> starts from the seeds in fuzz/<area>/seeds and keeps what it finds in
 # build/fuzz/corpus/<area>, so a later run goes on from there.

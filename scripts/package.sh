@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the program from the release preset and prints its path as the last
 # line: build/release/quon-pse_<version>_<arch>.deb. Install it with
 #     sudo apt install ./build/release/quon-pse_<version>_<arch>.deb

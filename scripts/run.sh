@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program in Release and starts it. The program looks for its configuration file and
 # help files in its own folder, so it is started from there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test, the way CI does:
 # - the dev preset (Debug, AddressSanitizer, UndefinedBehaviorSanitizer), every test in the default
 #   locale and again under a Croatian one, where the C library writes decimals with a comma;
@@ -6,10 +7,21 @@
 #   with its files listed and checked, its metadata validated and lintian run on it
 #   (packaging/check-package.sh --lint);
 # - the fuzz targets built (clang, libFuzzer), so that they cannot rot unnoticed.
+# - every source, script and test file names its licence in its first lines.
 # Widgets run on the offscreen platform, so no display is needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
+
+unlicensed=$(git ls-files '*.cpp' '*.h' '*.in' '*.sh' '*.py' '*.cmake' 'CMakeLists.txt' \
+    '*/CMakeLists.txt' .ci/run | while read -r f; do
+    head -n 3 "$f" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$f"
+done)
+if [ -n "$unlicensed" ]; then
+    echo "These files lack the SPDX-License-Identifier line:" >&2
+    echo "$unlicensed" >&2
+    exit 1
+fi
 
 scripts/deps.sh --locale hr_HR.UTF-8 cmake make g++ qt6-base-dev libgl-dev fonts-dejavu-core \
     qt6-translations-l10n locales clang libclang-rt-14-dev dpkg-dev file desktop-file-utils \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a teacher waits for after a click: a language switch (every text of the window rewritten
 // and repainted, under 20 ms) and one step of the discovery timeline (within one frame, 16 ms).
 // Each iteration is flushed through the event loop, so the repaint is counted.

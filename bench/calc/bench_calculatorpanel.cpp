@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A typical line through the calculator panel: Enter typed into the input line, the engine's
 // evaluation, the line rewritten and the result label painted. A teacher presses Enter and waits
 // for this; it should take well under 1 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screen left running: a million ticks of each sweep timer (about 28 hours of the temperature
 // timer), the temperature turning between 0 and 6000 while elements are shown and paged. Resident
 // memory must not creep: the target is less than 1 MiB of growth over the whole run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up cost: from process start to the first painted frame of the main window, against a bare
 // QMainWindow holding 110 coloured push buttons built the same way. Each iteration starts this
 // program again as a child that builds one window, waits for its first paint and exits, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the table's owner costs where a class sees it: one sweep tick (a new reading written into
 // txtT, the looks it changes and their repaint; the sweep ticks ten times a second and a tick
 // should stay under 200 µs at the window's opening size), and a switch of the table's colouring

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReferenceEvaluator.h"
 #include "calc/engine/CalculatorEngine.h"
 #include "calc/engine/EngineMessages.h"

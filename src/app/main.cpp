@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FrmPeriodni.h"
 #include "ui/DesktopSeam.h"
 #include "version/Version.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "elements/ElementDatabase.h"
 
 const ElementRecord *findElement(std::string_view symbol, std::size_t count)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The three numbers the table is coloured by and the tile shows, kept apart from the descriptive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "temperature/SweepRules.h"
 
 #include "ui/NumberRule.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ConfigHost.h"
 #include "config/ConfigStore.h"
 #include "support/TestFiles.h"
