@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QProxyStyle>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 
 #include <algorithm>
@@ -47,12 +49,37 @@ public:
             return base;
         }
     }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        // A text box's frame: a plain rectangle, as thick as the scale makes it. The platform's
+        // rounded, shaded one is drawn anew on every sweep tick that rewrites the temperature box,
+        // at more cost than the rest of the tick together.
+        const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
+        if (element != PE_PanelLineEdit || !frame) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QRect &r = option->rect;
+        painter->fillRect(r, option->palette.brush(QPalette::Base));
+        if (frame->lineWidth <= 0)
+            return;
+        const bool focused = option->state & State_HasFocus;
+        const QColor edge = option->palette.color(focused ? QPalette::Highlight : QPalette::Dark);
+        const int w = std::max(1, int(std::lround(factor * (focused ? 2 : 1))));
+        painter->fillRect(r.left(), r.top(), r.width(), w, edge);
+        painter->fillRect(r.left(), r.bottom() - w + 1, r.width(), w, edge);
+        painter->fillRect(r.left(), r.top(), w, r.height(), edge);
+        painter->fillRect(r.right() - w + 1, r.top(), w, r.height(), edge);
+    }
 };
 
 bool drawsScaledParts(const QWidget *widget)
 {
     return qobject_cast<const QCheckBox *>(widget) || qobject_cast<const QRadioButton *>(widget) ||
-           qobject_cast<const QScrollBar *>(widget) || qobject_cast<const QSlider *>(widget);
+           qobject_cast<const QScrollBar *>(widget) || qobject_cast<const QSlider *>(widget) ||
+           qobject_cast<const QLineEdit *>(widget);
 }
 
 } // namespace

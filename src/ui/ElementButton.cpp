@@ -17,7 +17,6 @@ ElementButton::ElementButton(const QString &caption, QWidget *parent)
     // table loses its highlight when another button is clicked; the keyboard reaches the table
     // with Tab and moves in it with the arrow keys.
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ElementButton::setLook(const ButtonLook &look)
@@ -28,9 +27,6 @@ void ElementButton::setLook(const ButtonLook &look)
     m_look = look;
     if (shownChanged)
         setVisible(!look.hidden);
-    // A coloured face covers every pixel, so the window behind it need not be painted first; an
-    // empty one shows it.
-    setAttribute(Qt::WA_OpaquePaintEvent, !look.dimmed);
     update();
 }
 
