@@ -399,7 +399,7 @@ constexpr TextRow Rows[] = {
      Message,
      "",
      Text,
-     {u8"(predviđeno)", u8"(predicted)", u8"(vorhergesagt)", u8"(prédite)", u8"(prevista)"}},
+     {u8"(predviđena)", u8"(predicted)", u8"(vorhergesagt)", u8"(prédite)", u8"(prevista)"}},
     // What the temperature did to an element, in the order melts, boils, condenses, freezes,
     // sublimes and deposits; %1 is the element's name, %2 the point it crossed. French and
     // Italian name the change, since their names would need articles.
@@ -428,7 +428,7 @@ constexpr TextRow Rows[] = {
      Message,
      "",
      Text,
-     {u8"Gdje je?|Kakvo je stanje?|Koji je element?", u8"Where is it?|Which state?|Which element?",
+     {u8"Gdje je?|Stanje tvari?|Koji je element?", u8"Where is it?|Which state?|Which element?",
       u8"Wo ist es?|Welcher Zustand?|Welches Element?", u8"Où est-il ?|Quel état ?|Quel élément ?",
       u8"Dov'è?|Quale stato?|Quale elemento?"}},
     // %1 is the element's name.
@@ -443,7 +443,7 @@ constexpr TextRow Rows[] = {
      Message,
      "",
      Text,
-     {u8"%1 pri %2: kruto, tekuće ili plinovito?", u8"%1 at %2: solid, liquid or gas?",
+     {u8"U kojem je agregacijskom stanju %1 pri %2?", u8"%1 at %2: solid, liquid or gas?",
       u8"%1 bei %2: fest, flüssig oder gasförmig?", u8"%1 à %2 : solide, liquide ou gaz ?",
       u8"%1 a %2: solido, liquido o gas?"}},
     // %1 is the atomic number, %2 a property and its value.
@@ -471,7 +471,7 @@ constexpr TextRow Rows[] = {
      Message,
      "",
      Text,
-     {u8"Kraj kruga: %1 od %2 točno", u8"End of the round: %1 of %2 right",
+     {u8"Kraj kruga: %1 od %2 točnih odgovora", u8"End of the round: %1 of %2 right",
       u8"Runde beendet: %1 von %2 richtig", u8"Fin de la manche : %1 sur %2 justes",
       u8"Fine del turno: %1 su %2 giuste"}},
     {QuizNewRound,

@@ -341,7 +341,7 @@ void TestTable::fullTable()
     w.window->cmdElement_Click(118);
     QCOMPARE(w.text(QStringLiteral("lblAtomMas")), QStringLiteral("[294]"));
     QCOMPARE(w.text(QStringLiteral("lblIme")), QStringLiteral("Oganeson"));
-    QVERIFY(w.text(QStringLiteral("lblElConfig")).endsWith(QStringLiteral(" (predviđeno)")));
+    QVERIFY(w.text(QStringLiteral("lblElConfig")).endsWith(QStringLiteral(" (predviđena)")));
     // The calculator built afterwards knows the full table's symbols.
     QTest::keyClick(w.window.get(), Qt::Key_F2);
     w.find<QLineEdit>(QStringLiteral("txtUnosFormule"))->setText(QStringLiteral("Og"));
