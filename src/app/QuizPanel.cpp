@@ -6,6 +6,9 @@
 #include "table/ElementGrid.h"
 #include "temperature/PropertyTables.h"
 #include "ui/DesignSurface.h"
+#include "ui/ElementButton.h"
+#include "ui/FittingLabel.h"
+#include "ui/FittingTextBox.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -23,16 +26,6 @@ const QColor WrongColour(220, 60, 40);
 constexpr std::array<qint16, 3> States = {StateCode::Solid, StateCode::Liquid, StateCode::Gas};
 constexpr std::array<TextId, 3> StateNames = {TextId::LegendSolid, TextId::LegendLiquid,
                                               TextId::LegendGas};
-
-// A button's face in one colour with a thick ring while it has the focus, so that the class sees
-// from the back which answer the clicker is on.
-QString answerStyle(const QColor &face)
-{
-    return QStringLiteral("QPushButton { background: %1; color: %2; border: 2px solid #404040; }"
-                          "QPushButton:focus { border: 5px solid rgb(200, 0, 200); }")
-        .arg(face.name(),
-             qGray(face.rgb()) < 110 ? QStringLiteral("white") : QStringLiteral("black"));
-}
 
 } // namespace
 
@@ -68,39 +61,44 @@ void QuizPanel::build(DesignSurface *surface)
         kind->setObjectName(QStringLiteral("quizKind_%1").arg(i));
         kind->setCheckable(true);
         kind->setFocusPolicy(Qt::NoFocus);
-        surface->place(kind, QRect(40 + 1580 * i, 40, 1540, 300), 8);
+        surface->place(kind, QRect(40 + 1580 * i, 30, 1540, 280), 8);
         connect(kind, &QPushButton::clicked, this, [this, i] { startRound(Kind(i)); });
         m_kinds[std::size_t(i)] = kind;
     }
-    m_question = new QLabel(m_frame);
+    // Wrapped, and in smaller type where a long question would not fit.
+    m_question = new FittingTextBox(m_frame);
     m_question->setObjectName(QStringLiteral("quizQuestion"));
-    m_question->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_question->setWordWrap(true);
+    m_question->setFocusPolicy(Qt::NoFocus);
+    QPalette clear = m_question->palette();
+    clear.setColor(QPalette::Base, Qt::transparent);
+    m_question->setPalette(clear);
     QFont bold = m_question->font();
     bold.setBold(true);
     m_question->setFont(bold);
-    surface->place(m_question, QRect(60, 340, 3500, 500), 11);
-    m_score = new QLabel(m_frame);
+    surface->place(m_question, QRect(60, 320, 3560, 510), 10.5);
+    // The score as large as its place allows: it is read from the back of the room.
+    m_score = new FittingLabel(m_frame);
     m_score->setObjectName(QStringLiteral("quizScore"));
     m_score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_score->setFont(bold);
-    surface->place(m_score, QRect(3580, 350, 1160, 480), 22);
+    surface->place(m_score, QRect(3660, 330, 1085, 490), 20);
     for (int i = 0; i < 4; ++i) {
-        auto *answer = new QPushButton(m_frame);
+        // Answers look like the table's buttons, coloured like the states they name, with the
+        // same thick ring where the keyboard or a clicker stands.
+        auto *answer = new ElementButton(QString(), m_frame);
         answer->setObjectName(QStringLiteral("quizAnswer_%1").arg(i + 1));
-        answer->setFont(bold);
-        surface->place(answer, QRect(40 + 2370 * (i % 2), 860 + 290 * (i / 2), 2330, 260), 11);
+        surface->place(answer, QRect(40 + 2370 * (i % 2), 850 + 300 * (i / 2), 2330, 280), 10.5);
         connect(answer, &QPushButton::clicked, this, [this, i] { answerKey(i + 1); });
         m_answers[std::size_t(i)] = answer;
     }
     m_hint = new QLabel(m_frame);
     m_hint->setObjectName(QStringLiteral("quizHint"));
     m_hint->setWordWrap(true);
-    surface->place(m_hint, QRect(60, 860, 4660, 550), 11);
+    surface->place(m_hint, QRect(60, 850, 4660, 580), 10);
     m_newRound = new QPushButton(m_frame);
     m_newRound->setObjectName(QStringLiteral("quizNewRound"));
     m_newRound->setFont(bold);
-    surface->place(m_newRound, QRect(40, 860, 4700, 550), 14);
+    surface->place(m_newRound, QRect(40, 850, 4700, 580), 12);
     connect(m_newRound, &QPushButton::clicked, this, [this] { startRound(m_round->kind()); });
 
     m_flash = new QTimer(this);
@@ -225,19 +223,19 @@ void QuizPanel::showQuestion()
     m_hint->setText(pse::lang::text(TextId::QuizHintWhere, m_languageIndex));
     m_hint->setVisible(answers.isEmpty());
     for (std::size_t i = 0; i < m_answers.size(); ++i) {
-        QPushButton *button = m_answers[i];
+        ElementButton *button = m_answers[i];
         button->setVisible(i < std::size_t(answers.size()));
         button->setText(QStringLiteral("%1  %2").arg(i + 1).arg(answers.value(qsizetype(i))));
         const bool state = m_round->kind() == Kind::StateOf && i < States.size();
         const QColor face = state ? m_colours.forState(States[i]) : QColor(235, 235, 225);
-        button->setStyleSheet(answerStyle(face));
+        button->setBackgroundColour(face);
     }
     setMarks(marks);
 }
 
 void QuizPanel::showEnd()
 {
-    for (QPushButton *answer : m_answers)
+    for (ElementButton *answer : m_answers)
         answer->hide();
     m_hint->hide();
     m_question->setText(pse::lang::text(TextId::QuizEnd, m_languageIndex)
@@ -288,9 +286,9 @@ void QuizPanel::answer(int choice)
         right = pse::lang::text(StateNames[slot], m_languageIndex);
         // A state is shown in the colour that stands for it.
         marks.flashColour = m_colours.forState(q.state);
-        m_answers[slot]->setStyleSheet(answerStyle(RightColour));
+        m_answers[slot]->setBackgroundColour(RightColour);
     } else if (m_round->kind() == Kind::WhichElement) {
-        m_answers[std::size_t(q.answer)]->setStyleSheet(answerStyle(RightColour));
+        m_answers[std::size_t(q.answer)]->setBackgroundColour(RightColour);
     }
     m_question->setText(
         pse::lang::text(m_wasRight ? TextId::QuizRight : TextId::QuizWrong, m_languageIndex)
@@ -323,7 +321,7 @@ bool QuizPanel::confirm()
         startRound(m_round->kind());
         return true;
     }
-    for (QPushButton *answer : m_answers) {
+    for (ElementButton *answer : m_answers) {
         if (answer->hasFocus() && answer->isVisible()) {
             answer->click();
             return true;

@@ -11,6 +11,9 @@
 #include <optional>
 
 class DesignSurface;
+class ElementButton;
+class FittingLabel;
+class FittingTextBox;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -89,9 +92,9 @@ private:
 
     QFrame *m_frame = nullptr;
     std::array<QPushButton *, quiz::KindCount> m_kinds{};
-    QLabel *m_question = nullptr;
-    QLabel *m_score = nullptr;
-    std::array<QPushButton *, 4> m_answers{};
+    FittingTextBox *m_question = nullptr;
+    FittingLabel *m_score = nullptr;
+    std::array<ElementButton *, 4> m_answers{};
     QLabel *m_hint = nullptr;
     QPushButton *m_newRound = nullptr;
     QTimer *m_flash = nullptr;

@@ -443,7 +443,7 @@ constexpr TextRow Rows[] = {
      Message,
      "",
      Text,
-     {u8"U kojem je agregacijskom stanju %1 pri %2?", u8"%1 at %2: solid, liquid or gas?",
+     {u8"U kojem je stanju %1 pri %2?", u8"%1 at %2: solid, liquid or gas?",
       u8"%1 bei %2: fest, flüssig oder gasförmig?", u8"%1 à %2 : solide, liquide ou gaz ?",
       u8"%1 a %2: solido, liquido o gas?"}},
     // %1 is the atomic number, %2 a property and its value.
@@ -451,9 +451,9 @@ constexpr TextRow Rows[] = {
      Message,
      "",
      Text,
-     {u8"Koji je to element?  Z = %1, %2", u8"Which element is this?  Z = %1, %2",
-      u8"Welches Element ist das?  Z = %1, %2", u8"Quel est cet élément ?  Z = %1, %2",
-      u8"Quale elemento è?  Z = %1, %2"}},
+     {u8"Koji je to element? Z = %1, %2", u8"Which element? Z = %1, %2",
+      u8"Welches Element? Z = %1, %2", u8"Quel élément ? Z = %1, %2",
+      u8"Quale elemento? Z = %1, %2"}},
     // %1 is the right answer.
     {QuizRight,
      Message,

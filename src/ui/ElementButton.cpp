@@ -78,7 +78,9 @@ void ElementButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect face = rect();
     const bool sunken = isDown();
-    const int w = std::max(1, face.width() / 30);
+    // The bevel follows the shorter side, so that a wide answer button of the quiz is no heavier
+    // than a square element button.
+    const int w = std::max(1, std::min(face.width(), face.height()) / 30);
     QFont font = this->font();
     font.setBold(true);
     const QString caption = m_look.captionHidden ? QStringLiteral("?") : text();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/QuizPanel.h"
 #include "calc/CalculatorPanel.h"
 #include "support/TestWindow.h"
 #include "table/ElementGrid.h"
@@ -186,6 +187,14 @@ void TestReadability::nothingCutOff()
           w.find<QTableWidget>(QStringLiteral("tblSastav"))->horizontalHeader()->font()})
         QVERIFY2(std::abs(font.pixelSize() - caption) <= caption / 4 + 1,
                  qPrintable(QStringLiteral("%1 px beside %2").arg(font.pixelSize()).arg(caption)));
+    // A question of each kind of the quiz.
+    window.lessons().toggleQuiz();
+    for (int kind = 0; kind < quiz::KindCount; ++kind) {
+        window.lessons().openQuiz()->startRound(quiz::Kind(kind));
+        cut += cutOff(&window, w.find(QStringLiteral("fraKviz")));
+    }
+    window.lessons().toggleQuiz();
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.values().join(u' ')));
 }
 
 QTEST_MAIN(TestReadability)
