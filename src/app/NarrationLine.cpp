@@ -18,7 +18,7 @@ NarrationLine::NarrationLine(DesignSurface *surface, QObject *parent)
     bold.setBold(true);
     m_label->setFont(bold);
     // Under period 7, right of the lanthanides' caption and above their row.
-    surface->place(m_label, QRect(4250, 4410, 4740, 300), 9.75);
+    surface->place(m_label, QRect(3200, 4405, 5790, 320), 9.75);
     m_label->hide();
     m_timer->setSingleShot(true);
     m_timer->setInterval(ShownMilliseconds);

@@ -28,6 +28,6 @@ std::vector<Crossing> crossings(int fromCelsius, int toCelsius, const PropertyTa
 
 // "Željezo se tali (1808 K)", several joined; beyond `shown` of them, how many more.
 QString text(const std::vector<Crossing> &crossings, int languageIndex, bool kelvinScale,
-             QChar decimalSeparator, std::size_t shown = 4);
+             QChar decimalSeparator, std::size_t shown = 3);
 
 } // namespace narration

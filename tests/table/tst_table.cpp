@@ -369,10 +369,9 @@ void TestTable::narration_data()
         << "Elio: condensazione (4.26 K), Elio: solidificazione (0.96 K)";
     QTest::newRow("arsenic skips the liquid")
         << 817 << 818 << 3 << true << "Arsenic : sublimation (1090 K)";
-    QTest::newRow("beyond four, how many more")
+    QTest::newRow("beyond three, how many more")
         << -273 << -200 << 1 << true
-        << "Helium melts (0.96 K), Helium boils (4.26 K), Hydrogen melts (14.02 K), Hydrogen "
-           "boils (20.26 K) … (+5)";
+        << "Helium melts (0.96 K), Helium boils (4.26 K), Hydrogen melts (14.02 K) … (+6)";
 }
 
 void TestTable::narration()
