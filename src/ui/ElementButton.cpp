@@ -30,13 +30,6 @@ void ElementButton::setLook(const ButtonLook &look)
     update();
 }
 
-void ElementButton::changeEvent(QEvent *event)
-{
-    QAbstractButton::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        m_captionFont = QFont();
-}
-
 void ElementButton::setBackgroundColour(const QColor &colour)
 {
     ButtonLook look = m_look;

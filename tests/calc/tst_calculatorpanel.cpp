@@ -262,6 +262,10 @@ void TestCalculatorPanel::keysReachTheWindowFromAnyControl()
     QTest::keyClick(temperature, Qt::Key_3, Qt::ControlModifier);
     QCOMPARE(temperature->text(), QStringLiteral("300"));
     QCOMPARE(w.text(QStringLiteral("txtUnosFormule")), QStringLiteral("^3"));
+    // So is one typed while an element button has the focus.
+    w.element(26)->setFocus();
+    QTest::keyClick(w.element(26), Qt::Key_2, Qt::ControlModifier);
+    QCOMPARE(w.text(QStringLiteral("txtUnosFormule")), QStringLiteral("^3^2"));
 
     // F2 from the temperature box opens the calculator and stops a running sweep; again, back.
     QTest::mouseClick(w.find(QStringLiteral("cmdAuto")), Qt::LeftButton);
