@@ -12,6 +12,7 @@
 #include "ui/ElementButton.h"
 #include "ui/FittingLabel.h"
 #include "ui/FittingTextBox.h"
+#include "ui/Overlay.h"
 #include "ui/TrailingLabel.h"
 
 #include <QCoreApplication>
@@ -167,14 +168,8 @@ Label *InfoPanel::valueLabel(const char *name, const char *captionName, TextId c
 
 void InfoPanel::createPanel(DesignSurface *surface)
 {
-    m_viewport = new QFrame(surface);
-    m_viewport->setObjectName(QStringLiteral("picSvojstva"));
-    m_viewport->setFrameShape(QFrame::Box);
-    m_viewport->setAutoFillBackground(true);
-    QPalette paper = m_viewport->palette();
-    paper.setColor(QPalette::Window, QColor(255, 255, 240));
-    m_viewport->setPalette(paper);
-    surface->place(m_viewport, QRect(ViewportLeft, ViewportTop, ViewportWidth, ViewportHeight), 0);
+    m_viewport = overlay::paper(surface, QStringLiteral("picSvojstva"),
+                                QRect(ViewportLeft, ViewportTop, ViewportWidth, ViewportHeight));
     m_viewport->installEventFilter(this);
 
     // Transparent, so the viewport's paper and outline show around the rows.

@@ -9,6 +9,7 @@
 #include "ui/ElementButton.h"
 #include "ui/FittingLabel.h"
 #include "ui/FittingTextBox.h"
+#include "ui/Overlay.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -44,16 +45,9 @@ void QuizPanel::build(DesignSurface *surface)
 {
     // Where the element tile and its data stand: a quiz has no use for them, and the tile would
     // give the answers away.
-    m_frame = new QFrame(surface);
-    m_frame->setObjectName(QStringLiteral("fraKviz"));
-    m_frame->setFrameShape(QFrame::Box);
-    m_frame->setAutoFillBackground(true);
-    QPalette paper = m_frame->palette();
-    paper.setColor(QPalette::Window, QColor(255, 255, 240));
-    m_frame->setPalette(paper);
+    m_frame = overlay::paper(surface, QStringLiteral("fraKviz"), QRect(1290, 150, 4785, 1450));
     // The keys of the quiz must not end up in the thermometer's box.
     m_frame->setFocusPolicy(Qt::StrongFocus);
-    surface->place(m_frame, QRect(1290, 150, 4785, 1450), 0);
     m_frame->hide();
 
     for (int i = 0; i < quiz::KindCount; ++i) {

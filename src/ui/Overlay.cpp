@@ -2,6 +2,7 @@
 #include "ui/Overlay.h"
 
 #include "ui/ClickableLabel.h"
+#include "ui/Colours.h"
 #include "ui/DesignSurface.h"
 
 #include <QFrame>
@@ -32,6 +33,17 @@ Overlay build(DesignSurface *surface, QWidget *parent, const QString &frameName,
     // Inside the panel's raised edge.
     surface->place(title, QRectF(45, 45, twips.width() - 90, titleHeight), titlePoints);
     return {frame, title};
+}
+
+QFrame *paper(DesignSurface *surface, const QString &name, const QRectF &twips)
+{
+    auto *sheet = new QFrame(surface);
+    sheet->setObjectName(name);
+    sheet->setFrameShape(QFrame::Box);
+    sheet->setAutoFillBackground(true);
+    colours::setFill(sheet, QColor(255, 255, 240));
+    surface->place(sheet, twips, 0);
+    return sheet;
 }
 
 } // namespace overlay

@@ -25,4 +25,7 @@ struct Overlay
 Overlay build(DesignSurface *surface, QWidget *parent, const QString &frameName,
               const QString &titleName, const QRectF &twips, qreal titleHeight, qreal titlePoints);
 
+// A framed sheet of the pale paper that data are read from, placed at twips on the surface.
+QFrame *paper(DesignSurface *surface, const QString &name, const QRectF &twips);
+
 } // namespace overlay
