@@ -95,6 +95,7 @@ void TestCli::commands_data()
     row("grads, fixed, comma",
         {"calc", "--angle=grad", "--mode=fixed", "--decimals", "3", "--separator", ",", "sin100"},
         0, "1,000\n");
+    row("no decimals", {"calc", "--mode=fixed", "--decimals", "0", "2/3"}, 0, "1.\n");
     row("thousands", {"calc", "--mode=fixed", "--thousands", "--decimals", "5", "1234.5"}, 0,
         "1,234.50\n");
     row("unknown symbol", {"calc", "--lang", "it", "Qq"}, 0, "Qq isn't element symbol!\n");

@@ -210,6 +210,7 @@ void TestCalculatorEngine::fullTable_data()
     // As "co2" is carbon dioxide, lower-case ammonia and cyanide stay compounds.
     row("nh3", "NH3|17.03056", "NH3|17.03056|7 1");
     row("nacn", "NaCN|49.0072", "NaCN|49.0072|11 6 7");
+    row("cs2", "Cs2|265.81090", "Cs2|265.81090|55");
     row("Alv", "AlV|77.9230", "AlV|77.9230|13 23");
 }
 
