@@ -108,7 +108,7 @@ void TestConfigFile::leadingNumber_data()
     // Only right where the decimal point is "." whatever the locale.
     QTest::newRow("decimal point") << "20.6" << 20.6;
     QTest::newRow("fraction only") << ".6" << 0.6;
-    QTest::newRow("exponent with fraction") << "2.5e2" << 250.0;
+    QTest::newRow("exponent with fraction") << "2.5E2" << 250.0;
     QTest::newRow("comma is no decimal point") << "3,7" << 3.0;
     // Blanks, signs and what follows the number.
     QTest::newRow("blanks inside") << " 1 2\t3 " << 123.0;

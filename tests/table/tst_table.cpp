@@ -367,6 +367,8 @@ void TestTable::narration_data()
     QTest::newRow("one step past both points, down")
         << -268 << -273 << 4 << true
         << "Elio: condensazione (4.26 K), Elio: solidificazione (0.96 K)";
+    QTest::newRow("two at one point, by atomic number")
+        << 3139 << 3140 << 1 << true << "Palladium boils (3413 K), Protactinium boils (3413 K)";
     QTest::newRow("arsenic skips the liquid")
         << 817 << 818 << 3 << true << "Arsenic : sublimation (1090 K)";
     QTest::newRow("beyond three, how many more")
