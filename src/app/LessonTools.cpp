@@ -34,12 +34,20 @@ LessonTools::LessonTools(DesignSurface *surface, ProgramState &state, const Pane
 void LessonTools::start()
 {
     m_started = true;
-    m_panels.table.setNarrating(m_state.settings.Narration != 0);
+    narrateOrNot();
+}
+
+void LessonTools::narrateOrNot()
+{
+    const bool on = m_started && m_state.settings.Narration != 0 && !openQuiz();
+    m_panels.table.setNarrating(on);
+    if (!on)
+        m_narration->clear();
 }
 
 void LessonTools::applySettings(const StateColours &colours, const QColor &captions)
 {
-    m_panels.table.setNarrating(m_started && m_state.settings.Narration != 0);
+    narrateOrNot();
     m_narration->setTextColour(captions);
     if (m_quiz)
         m_quiz->setStateColours(colours);
@@ -70,9 +78,7 @@ void LessonTools::toggleTimeline()
 void LessonTools::toggleNarration()
 {
     m_state.settings.Narration = m_state.settings.Narration ? 0 : 1;
-    m_panels.table.setNarrating(m_state.settings.Narration != 0);
-    if (!m_panels.table.narrating())
-        m_narration->clear();
+    narrateOrNot();
 }
 
 QuizPanel *LessonTools::openQuiz() const
@@ -87,6 +93,7 @@ void LessonTools::toggleQuiz()
         m_quiz->close();
         m_panels.info.setShown(true);
         thermometer.setTemperatureText(m_readingBeforeQuiz);
+        narrateOrNot();
         return;
     }
     if (!m_quiz) {
@@ -107,4 +114,5 @@ void LessonTools::toggleQuiz()
     m_readingBeforeQuiz = thermometer.temperatureBox()->text();
     m_quiz->setKelvinScale(m_state.temperature.kelvinScale);
     m_quiz->open(m_state.settings.Elements);
+    narrateOrNot();
 }

@@ -56,6 +56,10 @@ signals:
     void elementDataWanted();
 
 private:
+    // The narration runs when it is switched on, after the start-up, and never under a quiz,
+    // whose state questions it would answer.
+    void narrateOrNot();
+
     DesignSurface *m_surface;
     ProgramState &m_state;
     Panels m_panels;
