@@ -14,7 +14,6 @@
 #include "calc/CalculatorPanel.h"
 #include "config/ConfigStore.h"
 #include "config/FrmConfig.h"
-#include "elements/ElementDatabase.h"
 #include "lang/QtTranslations.h"
 #include "table/ElementGrid.h"
 #include "table/PropertyMaps.h"
@@ -25,13 +24,11 @@
 #include "ui/DesktopSeam.h"
 #include "ui/DrawnButton.h"
 #include "ui/ElementButton.h"
-#include "ui/FullScreen.h"
 #include "ui/Glyphs.h"
 #include "ui/NumberRule.h"
 #include "version/Version.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 
 FrmPeriodni::FrmPeriodni(DesktopSeam &seam, const QString &programFolder, QWidget *parent)
     : QMainWindow(parent)
@@ -130,7 +127,8 @@ void FrmPeriodni::connectPanels()
     connect(m_views, &ViewPanel::viewChosen, m_table, &TableController::setColouring);
     connect(m_lessons, &LessonTools::elementDataWanted, this, [this] { cmdIzbornik_Click(1); });
     connect(m_views, &ViewPanel::exportWanted, this, &FrmPeriodni::exportPicture);
-    connect(m_views, &ViewPanel::printWanted, this, &FrmPeriodni::printPoster);
+    connect(m_views, &ViewPanel::printWanted, this,
+            [this] { picture::print(this, poster(), m_seam); });
     connect(m_tools, &ToolPanel::languageChosen, this, &FrmPeriodni::setLanguageIndex);
     connect(m_tools, &ToolPanel::webPageClicked, this,
             [this] { m_tools->lblURL_Click(helpFolders()); });
@@ -141,11 +139,6 @@ CalculatorPanel &FrmPeriodni::calculator()
     if (!m_calculator) {
         m_calculator = new CalculatorPanel(
             m_surface, m_seam, m_state.decimalSeparator, [this] { return m_state.random.next(); },
-            [this](int z) {
-                return QString::fromStdString(
-                    allElements(fullElementCount)[std::size_t(z - 1)].name(
-                        m_state.languageIndex()));
-            },
             this);
         m_calculator->applyLanguage(m_state.languageIndex());
         m_calculator->setElementCount(std::size_t(m_state.settings.Elements));
@@ -202,11 +195,6 @@ void FrmPeriodni::showSettings()
     m_config->show();
 }
 
-void FrmPeriodni::toggleFullScreen()
-{
-    FullScreen::of(this).toggle();
-}
-
 void FrmPeriodni::copyTileColour()
 {
     m_info->setTileColour(m_grid->button(m_info->shownIndex())->backgroundColour());
@@ -215,11 +203,6 @@ void FrmPeriodni::copyTileColour()
 void FrmPeriodni::exportPicture()
 {
     picture::save(m_surface, poster(), m_seam, m_state.configFolder);
-}
-
-void FrmPeriodni::printPoster()
-{
-    picture::print(this, poster(), m_seam);
 }
 
 TablePoster FrmPeriodni::poster() const
@@ -297,36 +280,18 @@ void FrmPeriodni::applyBackgroundPicture()
 {
     const QString &path = m_state.settings.Background;
     QImage picture;
-    if (path.contains(u'.') && QFileInfo::exists(path)) {
-        QImageReader reader(path);
-        picture = reader.read();
-        // A picture that is not there is passed over silently (the gradient shows instead); one
-        // that is there but cannot be read is worth telling the teacher about.
-        if (picture.isNull())
-            m_seam.showMessage(this, reader.errorString());
-    }
+    QString error;
+    // A picture that is not there is passed over silently (the gradient shows instead); one that
+    // is there but cannot be read is worth telling the teacher about.
+    if (path.contains(u'.') && QFileInfo::exists(path) &&
+        (picture = DesignSurface::readPicture(path, error)).isNull())
+        m_seam.showMessage(this, error);
     m_surface->setBackgroundPicture(picture);
 }
 
 void FrmPeriodni::SetNoviConfig()
 {
-    switch (m_state.settings.Language) {
-    case 1:
-        m_tools->imgEN_Click();
-        break;
-    case 2:
-        m_tools->imgDE_Click();
-        break;
-    case 3:
-        m_tools->imgFR_Click();
-        break;
-    case 4:
-        m_tools->imgIT_Click();
-        break;
-    default:
-        m_tools->imgHR_Click();
-        break;
-    }
+    m_tools->clickFlag(m_state.settings.Language);
     refreshStateColours();
 }
 

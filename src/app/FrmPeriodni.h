@@ -59,9 +59,6 @@ public:
     void imgIzlaz_Click();
     // The tool buttons: 0 calculator, 1 element data, 2 settings, 3 help. Each stops the sweep.
     void cmdIzbornik_Click(int index);
-    // Opens the configuration dialog, as the settings button and F3 do: built on first use in the
-    // current language, and only brought to the front while it is open.
-    void showSettings();
 
     // The calculator, built on first use: start-up does not show it.
     CalculatorPanel &calculator();
@@ -70,10 +67,8 @@ public:
     TableController &table() { return *m_table; }
     LessonTools &lessons() { return *m_lessons; }
 
-    void toggleFullScreen();
-    // The table as a picture or a PDF poster, and the poster on paper.
+    // The table as a picture or a PDF poster.
     void exportPicture();
-    void printPoster();
 
     ProgramState &state() { return m_state; }
 
@@ -90,6 +85,9 @@ private:
     void showError(const QString &message) override;
 
     void connectPanels();
+    // Opens the configuration dialog, as the settings button and F3 do: built on first use in the
+    // current language, and only brought to the front while it is open.
+    void showSettings();
     void setLanguageIndex(int languageIndex);
     // Shows element button `index` in the tile and the panel; unlike a click it never types a
     // symbol into the calculator.

@@ -7,6 +7,7 @@
 #include "app/QuizPanel.h"
 #include "calc/CalculatorPanel.h"
 #include "table/TableController.h"
+#include "ui/FullScreen.h"
 #include "ui/KeyDigit.h"
 
 #include <QAbstractSpinBox>
@@ -167,7 +168,7 @@ bool KeyHandler::Form_KeyDown(const QKeyEvent &event)
         m_table.stepColouring(!(event.modifiers() & Qt::ShiftModifier));
         return true;
     case Qt::Key_F11:
-        m_window.toggleFullScreen();
+        FullScreen::of(&m_window).toggle();
         return true;
     case Qt::Key_F12:
         m_window.lessons().toggleTimeline();

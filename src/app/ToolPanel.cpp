@@ -65,20 +65,25 @@ ToolPanel::ToolPanel(DesignSurface *surface, DesktopSeam &seam, QObject *parent)
     buildFlags(surface);
 }
 
+namespace {
+
+// Each language's name in that language: the same words whatever language is on.
+const struct
+{
+    const char *name;
+    DrawnButton::Glyph glyph;
+    const char *language;
+    void (ToolPanel::*handler)();
+} flags[] = {{"imgHR", glyph::flagCroatia, "Hrvatski", &ToolPanel::imgHR_Click},
+             {"imgEN", glyph::flagUnitedKingdom, "English", &ToolPanel::imgEN_Click},
+             {"imgDE", glyph::flagGermany, "Deutsch", &ToolPanel::imgDE_Click},
+             {"imgFR", glyph::flagFrance, "Français", &ToolPanel::imgFR_Click},
+             {"imgIT", glyph::flagItaly, "Italiano", &ToolPanel::imgIT_Click}};
+
+} // namespace
+
 void ToolPanel::buildFlags(DesignSurface *surface)
 {
-    // Each language's name in that language: the same words whatever language is on.
-    const struct
-    {
-        const char *name;
-        DrawnButton::Glyph glyph;
-        const char *language;
-        void (ToolPanel::*handler)();
-    } flags[] = {{"imgHR", glyph::flagCroatia, "Hrvatski", &ToolPanel::imgHR_Click},
-                 {"imgEN", glyph::flagUnitedKingdom, "English", &ToolPanel::imgEN_Click},
-                 {"imgDE", glyph::flagGermany, "Deutsch", &ToolPanel::imgDE_Click},
-                 {"imgFR", glyph::flagFrance, "Français", &ToolPanel::imgFR_Click},
-                 {"imgIT", glyph::flagItaly, "Italiano", &ToolPanel::imgIT_Click}};
     for (int i = 0; i < 5; ++i) {
         auto *flag = new DrawnButton(flags[i].glyph, DrawnButton::Face::Plain, surface);
         flag->setObjectName(QString::fromLatin1(flags[i].name));
@@ -86,6 +91,11 @@ void ToolPanel::buildFlags(DesignSurface *surface)
         surface->place(flag, QRect(8130 + 380 * i, 165, 360, 270), 0);
         connect(flag, &QAbstractButton::clicked, this, flags[i].handler);
     }
+}
+
+void ToolPanel::clickFlag(int languageIndex)
+{
+    emit languageChosen(languageIndex >= 1 && languageIndex <= 4 ? languageIndex : 0);
 }
 
 void ToolPanel::buildHelp()

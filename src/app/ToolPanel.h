@@ -51,6 +51,9 @@ public:
     void imgDE_Click() { emit languageChosen(2); }
     void imgFR_Click() { emit languageChosen(3); }
     void imgIT_Click() { emit languageChosen(4); }
+    // As a click on the flag of a language index as the configuration holds it; Croatian's for any
+    // other index.
+    void clickFlag(int languageIndex);
     // pageFolders are searched in order for the web page.
     void lblURL_Click(const QStringList &pageFolders);
 

@@ -4,6 +4,7 @@
 #include "calc/engine/EngineMessages.h"
 #include "calc/engine/NumberFormat.h"
 #include "calc/engine/PercentComposition.h"
+#include "elements/ElementDatabase.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Colours.h"
 #include "ui/DesignSurface.h"
@@ -89,11 +90,9 @@ protected:
 } // namespace
 
 CalculatorPanel::CalculatorPanel(DesignSurface *surface, DesktopSeam &seam, QChar decimalSeparator,
-                                 std::function<double()> random,
-                                 std::function<QString(int)> elementName, QObject *parent)
+                                 std::function<double()> random, QObject *parent)
     : QObject(parent)
     , m_seam(seam)
-    , m_elementName(std::move(elementName))
 {
     m_engine.decimalSeparator = char(decimalSeparator.toLatin1());
     m_engine.setRandomSource(std::move(random));
@@ -292,8 +291,10 @@ void CalculatorPanel::showComposition()
     m_tblSastav->setRowCount(int(composition.rows.size()));
     int row = 0;
     for (const pse::CompositionRow &element : composition.rows) {
-        const auto cells = pse::compositionCells(element, m_engine.decimalSeparator,
-                                                 m_elementName(element.atomicNumber).toStdString());
+        const auto cells = pse::compositionCells(
+            element, m_engine.decimalSeparator,
+            allElements(fullElementCount)[std::size_t(element.atomicNumber - 1)].name(
+                m_languageIndex));
         for (int column = 0; column < 5; ++column)
             m_tblSastav->setItem(
                 row, column,

@@ -34,11 +34,9 @@ public:
     // The longest input the engine is known to finish quickly on.
     static constexpr int MaxInputLength = 32767;
 
-    // decimalSeparator is the system's; random is the program's one generator; elementName gives
-    // an element's name in the current language by atomic number.
+    // decimalSeparator is the system's; random is the program's one generator.
     CalculatorPanel(DesignSurface *surface, DesktopSeam &seam, QChar decimalSeparator,
-                    std::function<double()> random, std::function<QString(int)> elementName,
-                    QObject *parent = nullptr);
+                    std::function<double()> random, QObject *parent = nullptr);
 
     void setOpen(bool open);
     bool isOpen() const;
@@ -47,7 +45,7 @@ public:
     const pse::CalculatorEngine &engine() const { return m_engine; }
 
     // The elements whose symbols formulas know, 109 or 118, as the settings choose; the next
-    // evaluation uses it. elementName must answer for every atomic number up to it.
+    // evaluation uses it.
     void setElementCount(std::size_t count) { m_engine.elementCount = count; }
 
     // An element button's symbol, typed at the caret.
@@ -112,7 +110,6 @@ private:
     QScrollBar *m_vsbDecimala = nullptr;
     QCheckBox *m_chkTisuca = nullptr;
     std::array<QWidget *, 3> m_decimalsControls{};
-    std::function<QString(int)> m_elementName;
     QFrame *m_fraSastav = nullptr;
     QTableWidget *m_tblSastav = nullptr;
     QLabel *m_lblNoFormula = nullptr;

@@ -14,10 +14,8 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -79,21 +77,6 @@ qint16 componentValue(const QString &text)
 QString componentText(const QString &box)
 {
     return QString::number(leadingNumber(box) + 0.0, 'g', 15);
-}
-
-// The picture at `path`, or a null image with the platform's reason in `error`.
-QImage readPicture(const QString &path, QString &error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return {};
-    }
-    QImageReader reader(&file);
-    QImage picture = reader.read();
-    if (picture.isNull())
-        error = reader.errorString();
-    return picture;
 }
 
 QFrame *panel(QWidget *parent, const char *name)
@@ -614,7 +597,7 @@ void FrmConfig::showPicture(const QString &name, bool report)
         return;
     }
     QString error;
-    const QImage picture = readPicture(path, error);
+    const QImage picture = DesignSurface::readPicture(path, error);
     if (picture.isNull()) {
         if (report)
             m_seam.showMessage(this, path + QStringLiteral("\n\n") + error);

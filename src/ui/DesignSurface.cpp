@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
@@ -173,6 +175,20 @@ void DesignSurface::setBackgroundPicture(const QImage &picture)
     m_picture = picture;
     m_scaledPicture = QPixmap();
     update();
+}
+
+QImage DesignSurface::readPicture(const QString &path, QString &error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return {};
+    }
+    QImageReader reader(&file);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        error = reader.errorString();
+    return picture;
 }
 
 QSize DesignSurface::openingSize(const QScreen *screen, qreal share)

@@ -59,6 +59,8 @@ public:
     // The background: 256 bands of colour from top to bottom, then an optional picture on top.
     void setGradient(const std::array<QColor, 256> &bands);
     void setBackgroundPicture(const QImage &picture);
+    // The picture at `path`, or a null image with the platform's reason in `error`.
+    static QImage readPicture(const QString &path, QString &error);
     const QImage &backgroundPicture() const { return m_picture; }
 
 protected:

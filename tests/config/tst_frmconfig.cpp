@@ -25,7 +25,7 @@ struct Dialog : TestWindow
     {
         if (language >= 0)
             state().settings.Language = qint16(language);
-        window->showSettings();
+        window->cmdIzbornik_Click(2);
         dialog = window->findChild<FrmConfig *>(QStringLiteral("frmConfig"));
     }
 
