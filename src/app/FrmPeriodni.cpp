@@ -121,7 +121,8 @@ void FrmPeriodni::connectPanels()
             [this] { cmdElement_Click(m_state.random.below(m_state.settings.Elements)); });
     connect(m_sweep, &SweepPanel::pageDue, m_info, &InfoPanel::cmdPageDn_Click);
     connect(m_sweep, &SweepPanel::endOfSweep, this, &FrmPeriodni::imgIzlaz_Click);
-    connect(m_sweep, &SweepPanel::valuesAccepted, this, &FrmPeriodni::storeSweepValues);
+    connect(m_sweep, &SweepPanel::valuesAccepted, this,
+            [this](const SweepValues &values) { values.storeIn(m_state.settings); });
 
     connect(m_tools, &ToolPanel::toolClicked, this, &FrmPeriodni::cmdIzbornik_Click);
     connect(m_views, &ViewPanel::viewChosen, m_table, &TableController::setColouring);
@@ -366,16 +367,6 @@ void FrmPeriodni::cmdElement_MouseUp(int, Qt::MouseButton button, const QPoint &
         calculator().showInsertMenu(globalPosition);
     else
         m_info->cmdPageDn_Click();
-}
-
-void FrmPeriodni::storeSweepValues(const SweepValues &values)
-{
-    pse::Settings &s = m_state.settings;
-    s.TempStart = values.tempStart;
-    s.TempEnd = values.tempEnd;
-    s.StepTemp = values.stepTemp;
-    s.StepAtom = values.stepAtom;
-    s.AutoScroll = values.autoScroll ? 1 : 0;
 }
 
 void FrmPeriodni::imgIzlaz_Click()

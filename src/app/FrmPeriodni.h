@@ -24,7 +24,6 @@ class TablePoster;
 class ThermometerPanel;
 class ToolPanel;
 class ViewPanel;
-struct SweepValues;
 struct StateColours;
 namespace pse {
 class ConfigStore;
@@ -92,7 +91,6 @@ private:
     // Shows element button `index` in the tile and the panel; unlike a click it never types a
     // symbol into the calculator.
     void showInPanel(int index);
-    void storeSweepValues(const SweepValues &values);
     void copyTileColour();
     TablePoster poster() const;
     // Where the help files and the web page are looked for: the current folder first, as they

@@ -244,3 +244,12 @@ void SweepPanel::cmdAutoCancel_Click()
 {
     m_fraAuto->hide();
 }
+
+void SweepValues::storeIn(pse::Settings &settings) const
+{
+    settings.TempStart = tempStart;
+    settings.TempEnd = tempEnd;
+    settings.StepTemp = stepTemp;
+    settings.StepAtom = stepAtom;
+    settings.AutoScroll = autoScroll ? 1 : 0;
+}

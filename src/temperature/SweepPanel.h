@@ -31,6 +31,9 @@ struct SweepValues
     QString stepTemp;
     QString stepAtom;
     bool autoScroll = false;
+
+    // Into the settings that the next save writes.
+    void storeIn(pse::Settings &settings) const;
 };
 Q_DECLARE_METATYPE(SweepValues)
 
