@@ -5,6 +5,7 @@
 #include "lang/Texts.h"
 #include "ui/DesktopSeam.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -115,6 +116,13 @@ void save(QWidget *surface, const TablePoster &poster, DesktopSeam &seam, const 
     if (path.isEmpty())
         return;
     const Target target = targetOf(path, chosen);
+    // The dialog asked about the name as typed, not about the one given an ending here: without
+    // this question an earlier poster would be replaced without a word.
+    const QString replace = QCoreApplication::translate(
+        "QFileDialog", "%1 already exists.\nDo you want to replace it?");
+    if (target.path != path && QFileInfo::exists(target.path) &&
+        !seam.confirm(surface->window(), replace.arg(QFileInfo(target.path).fileName())))
+        return;
     const QString error =
         target.format == Format::Pdf ? writePoster(target, poster) : writePicture(target, surface);
     if (!error.isEmpty())

@@ -18,6 +18,14 @@ void DesktopSeam::showMessage(QWidget *parent, const QString &text, Icon icon, c
     messageBox(parent, text, icon, title)->exec();
 }
 
+bool DesktopSeam::confirm(QWidget *parent, const QString &text)
+{
+    const auto box = messageBox(parent, text, Icon::Exclamation, {});
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::No);
+    return box->exec() == QMessageBox::Yes;
+}
+
 std::unique_ptr<QMessageBox> DesktopSeam::messageBox(QWidget *parent, const QString &text,
                                                      Icon icon, const QString &title)
 {

@@ -23,6 +23,8 @@ public:
     // A message with an OK button; the title is the program's unless one is given.
     virtual void showMessage(QWidget *parent, const QString &text, Icon icon = Icon::None,
                              const QString &title = {});
+    // A question with Yes and No, No the default; true for Yes.
+    virtual bool confirm(QWidget *parent, const QString &text);
     // The platform's file dialogs; an empty path when the user cancels. filter is in Qt's form
     // ("Pictures (*.png *.jpg);;All files (*)"), selectedFilter one of its entries.
     virtual QString chooseOpenFile(QWidget *parent, const QString &title, const QString &folder,

@@ -61,6 +61,8 @@ private slots:
     void fileType();
     void poster_data();
     void poster();
+    void existingPoster_data();
+    void existingPoster();
     void print();
 };
 
@@ -343,6 +345,42 @@ void TestViews::poster()
         QVERIFY2(found.contains(word), qPrintable(word));
     // The elements beyond those in use stay off the paper as off the screen.
     QCOMPARE(found.contains(QStringLiteral("Og")), elements == 118);
+}
+
+void TestViews::existingPoster_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("ending added, kept") << "poster" << false << true << false;
+    QTest::newRow("ending added, replaced") << "poster" << true << true << true;
+    QTest::newRow("ending typed: the dialog has asked") << "poster.pdf" << false << false << true;
+}
+
+// A name the PDF type gives its ending must not replace an earlier poster unasked.
+void TestViews::existingPoster()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, yes);
+    QFETCH(bool, asked);
+    QFETCH(bool, replaced);
+    TestWindow w;
+    QFile earlier(w.folder.filePath(QStringLiteral("poster.pdf")));
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+    w.seam.fileToChoose = w.folder.filePath(typed);
+    w.seam.filterToChoose = picture::typeFilters(0).split(QStringLiteral(";;")).last();
+    w.seam.answerYes = yes;
+    QTest::keyClick(w.window.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(w.seam.questions.size(), asked ? 1 : 0);
+    // In the window's language, as the dialog's own question is.
+    if (asked)
+        QVERIFY2(w.seam.questions[0].contains(u"poster.pdf već postoji"),
+                 qPrintable(w.seam.questions[0]));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll().startsWith("%PDF"), replaced);
 }
 
 void TestViews::print()

@@ -18,6 +18,11 @@ public:
         lastIcon = icon;
         lastTitle = title;
     }
+    bool confirm(QWidget *, const QString &text) override
+    {
+        questions << text;
+        return answerYes;
+    }
     QString chooseOpenFile(QWidget *, const QString &, const QString &, const QString &filter,
                            const QString &selected) override
     {
@@ -48,6 +53,8 @@ public:
     void endProgram() override { ++endRequests; }
 
     QStringList messages;
+    QStringList questions;
+    bool answerYes = false;
     Icon lastIcon = Icon::None;
     QString lastTitle;
     QString lastFilter;
